@@ -1,0 +1,13 @@
+// The opponents arrive with the enemy work; until then the frame loop calls these in their places.
+#include "enemies/enemies.h"
+
+namespace korvela {
+
+void MoveEnemies(Game&) {}          // moves the enemies and applies their contact damage
+void BossLogic(Game&) {}            // runs each active boss's pattern
+void EnemyShotsHitPlayer(Game&) {}  // moves boss bullets and applies their hits
+void DrawBosses(Game&) {}           // draws the active bosses
+void DrawEnemies(Game&) {}          // draws the active enemies
+void DrawEnemyShots(Game&) {}       // draws the boss bullets
+
+}  // namespace korvela

@@ -1,0 +1,14 @@
+#pragma once
+// Enemies, bosses and their bullets.
+#include "shell/game.h"
+
+namespace korvela {
+
+void MoveEnemies(Game& g);
+void BossLogic(Game& g);
+void EnemyShotsHitPlayer(Game& g);
+void DrawBosses(Game& g);
+void DrawEnemies(Game& g);
+void DrawEnemyShots(Game& g);
+
+}  // namespace korvela

@@ -1,0 +1,94 @@
+// Start procedure: reads the command line, opens the real window or the headless platform, and
+// runs the game until the window closes.
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "platform/font.h"
+#include "platform/headless_platform.h"
+#include "platform/input_script.h"
+#include "platform/sdl_platform.h"
+#include "shell/command_line.h"
+#include "shell/game.h"
+#include "shell/program.h"
+
+namespace {
+
+// The folder that holds the program; DATA/, Sound/ and assets/ live beside it.
+std::filesystem::path ProgramDir(const char* argv0) {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return exe.parent_path();
+  return std::filesystem::absolute(argv0).parent_path();
+}
+
+std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl) {
+  std::string error;
+  if (cl.headless) {
+    platform::HeadlessOptions options;
+    if (!cl.inputScript.empty()) {
+      std::ifstream in(cl.inputScript);
+      if (!in) {
+        std::cerr << "korvela: cannot read the input script " << cl.inputScript << "\n";
+        return nullptr;
+      }
+      std::ostringstream text;
+      text << in.rdbuf();
+      auto events = platform::ParseInputScript(text.str(), &error);
+      if (!events) {
+        std::cerr << "korvela: " << cl.inputScript.string() << " " << error << "\n";
+        return nullptr;
+      }
+      options.input = std::move(*events);
+    }
+    options.untilMs = cl.untilMs;
+    options.shots = cl.shots;
+    options.logPath = cl.logPath;
+    return std::make_unique<platform::HeadlessPlatform>(std::move(options));
+  }
+  platform::SdlOptions options;
+  options.scale = cl.scale;
+  options.soundFont = cl.soundFont;
+  options.recordPath = cl.recordPath;
+  auto sdl = platform::SdlPlatform::Create(options, &error);
+  if (!sdl) std::cerr << "korvela: " << error << "\n";
+  return sdl;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  const auto cl = korvela::ParseCommandLine({argv + 1, argv + argc}, &error);
+  if (!cl) {
+    std::cerr << "korvela: " << error << "\n" << korvela::UsageText();
+    return 2;
+  }
+  if (cl->help) {
+    std::cout << korvela::UsageText();
+    return 0;
+  }
+  auto platform = MakePlatform(*cl);
+  if (!platform) return 1;
+
+  const std::filesystem::path programDir = ProgramDir(argv[0]);
+  const std::filesystem::path base = cl->dataDir.empty() ? programDir : cl->dataDir;
+  korvela::Game g(*platform);
+  g.DataDir = base / "DATA";
+  g.SoundDir = base / "Sound";
+  g.AssetDir = programDir / "assets";
+
+  auto font = platform::Font::Open(18, true, &error);
+  if (!font) std::cerr << "korvela: texts will not show: " << error << "\n";
+  g.CrtFont = font.get();
+
+  const int status = korvela::RunProgram(g);
+  if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(platform.get())) {
+    headless->Finish();
+  }
+  return status;
+}

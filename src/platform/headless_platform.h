@@ -1,0 +1,101 @@
+#pragma once
+// The game without a window: a virtual clock that only Sleep advances, keys from an input
+// script, and every observable effect written to a JSON-lines log with its virtual time.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/input_script.h"
+#include "platform/platform.h"
+
+namespace platform {
+
+struct HeadlessOptions {
+  std::vector<InputEvent> input;
+  std::optional<uint32_t> untilMs;  // close the game once the clock reaches this
+  std::vector<std::pair<uint32_t, std::filesystem::path>> shots;  // write the screen at these
+  std::filesystem::path logPath;                                   // empty: no log
+};
+
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(HeadlessOptions options = {});
+  ~HeadlessPlatform() override;
+
+  uint32_t Clock() override;
+  void Sleep(uint32_t ms) override;
+  void Yield() override;
+  KeyState QueryKey(Key key) override;
+  void Present(const Surface& crt) override;
+  void SetCaption(std::string_view utf8) override;
+  std::string SendMusicCommand(std::string_view command) override;
+  void PlaySound(const std::filesystem::path& wav) override;
+  void ShowError(std::string_view message) override;
+  void NoteFileWritten(const std::filesystem::path& path) override;
+  void NoteFrame(const FrameRecord& record) override;
+
+  // Writes the screenshots still due (with the last frame shown) and closes the log.
+  void Finish();
+
+  // For tests: press or release a key now, as the script would; make every Present take
+  // some virtual time, as a slow frame would.
+  void Press(Key key);
+  void Release(Key key);
+  void SetPresentCost(uint32_t ms) { presentCost_ = ms; }
+  void RequestQuit() { quitPending_ = true; }
+
+  // What happened, for tests.
+  struct Effect {
+    uint32_t ms;
+    std::string what;  // "sound", "music", "caption", "file", "error"
+    std::string detail;
+  };
+  const std::vector<Effect>& Effects() const { return effects_; }
+  const std::string& Caption() const { return caption_; }
+  const Surface& LastFrame() const { return lastFrame_; }
+  int FramesPresented() const { return framesPresented_; }
+  const std::string& MusicStatusForTest() { return musicState_; }
+
+ private:
+  void Advance(uint32_t ms);  // moves the clock, applying script events and shots on the way
+  void ApplyDueInput();
+  void WriteDueShots();
+  void Record(const std::string& what, const std::string& detail);
+  void LogLine(const std::string& json);
+
+  HeadlessOptions options_;
+  size_t nextInput_ = 0;
+  size_t nextShot_ = 0;
+  uint64_t now_ = 0;
+  uint64_t lastTimerTick_ = 0;
+  uint32_t presentCost_ = 0;
+  std::array<bool, kKeyCount> held_{};
+  std::array<bool, kKeyCount> pressed_{};
+  std::deque<int> releases_;  // virtual-key codes waiting for Yield
+  bool quitPending_ = false;
+  std::string caption_;
+  Surface lastFrame_;
+  int framesPresented_ = 0;
+  std::vector<Effect> effects_;
+  std::ofstream log_;
+
+  // The simulated MIDI device: a track plays for its length, then reports "stopped".
+  bool musicOpen_ = false;
+  bool musicPlaying_ = false;
+  uint64_t musicStartedAt_ = 0;  // clock time at which position 0 played
+  uint64_t musicPosition_ = 0;   // position when stopped
+  uint32_t musicLength_ = 0;
+  std::string musicState_;
+};
+
+// A JSON string literal for text.
+std::string JsonString(std::string_view text);
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+// The real window: SDL2 for the window, keys and timing, SDL_mixer with FluidSynth for the MIDI
+// music and the WAV effects. The 480 x 384 play screen is scaled by whole multiples,
+// letterboxed, with nearest-neighbour pixels; F11 or Alt+Enter toggles borderless fullscreen.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+struct SdlOptions {
+  int scale = 2;                        // window size as a multiple of 480 x 384
+  std::filesystem::path soundFont;      // empty: search the usual SoundFont folders
+  std::filesystem::path recordPath;     // empty: no recording of key presses
+};
+
+class SdlPlatform : public Platform {
+ public:
+  // Opens the window and the audio. Returns nullptr and fills *error when there is no display;
+  // a missing audio device or SoundFont only silences the game (one line on stderr).
+  static std::unique_ptr<SdlPlatform> Create(const SdlOptions& options, std::string* error);
+  ~SdlPlatform() override;
+
+  uint32_t Clock() override;
+  void Sleep(uint32_t ms) override;
+  void Yield() override;
+  KeyState QueryKey(Key key) override;
+  void Present(const Surface& crt) override;
+  void SetCaption(std::string_view utf8) override;
+  std::string SendMusicCommand(std::string_view command) override;
+  void PlaySound(const std::filesystem::path& wav) override;
+  void ShowError(std::string_view message) override;
+
+ private:
+  SdlPlatform();
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

@@ -1,0 +1,9 @@
+#pragma once
+// Moving the heroine: top-down walking and side-view running, jumping and falling.
+#include "shell/game.h"
+
+namespace korvela {
+
+void MovePlayer(Game& g);
+
+}  // namespace korvela

@@ -1,0 +1,10 @@
+#include "shell/fatal.h"
+
+namespace korvela {
+
+void FatalError(Game& g, const std::string& message) {
+  g.platform.ShowError(message);
+  throw FatalGameError(message);
+}
+
+}  // namespace korvela

@@ -1,0 +1,18 @@
+#pragma once
+// The heroine's attacks: shots, the pillar of fire and bombs.
+#include "shell/game.h"
+
+namespace korvela {
+
+void FireShot(Game& g);
+void ThrowBomb(Game& g);
+void CastFire(Game& g);
+void ShotHits(Game& g);
+void BombHits(Game& g);
+void FireHits(Game& g);
+void DrawShots(Game& g);
+void DrawBombs(Game& g);
+void DrawFires(Game& g);
+void ClearShots(Game& g);
+
+}  // namespace korvela
