@@ -21,7 +21,7 @@ struct HeadlessOptions {
   std::vector<InputEvent> input;
   std::optional<uint32_t> untilMs;  // close the game once the clock reaches this
   std::vector<std::pair<uint32_t, std::filesystem::path>> shots;  // write the screen at these
-  std::filesystem::path logPath;                                   // empty: no log
+  std::filesystem::path logPath;                                  // empty: no log
 };
 
 class HeadlessPlatform : public Platform {

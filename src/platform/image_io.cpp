@@ -29,9 +29,9 @@ bool LoadPng(const std::filesystem::path& path, Surface* out, std::string* error
 }
 
 bool SavePng(const Surface& surface, const std::filesystem::path& path, std::string* error) {
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-      const_cast<Color*>(surface.Pixels()), surface.Width(), surface.Height(), 32,
-      surface.Width() * 4, SDL_PIXELFORMAT_RGB888);
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Color*>(surface.Pixels()),
+                                                      surface.Width(), surface.Height(), 32,
+                                                      surface.Width() * 4, SDL_PIXELFORMAT_RGB888);
   if (!s) {
     if (error) *error = SDL_GetError();
     return false;

@@ -6,8 +6,7 @@
 
 namespace platform {
 
-std::optional<std::vector<InputEvent>> ParseInputScript(std::string_view text,
-                                                        std::string* error) {
+std::optional<std::vector<InputEvent>> ParseInputScript(std::string_view text, std::string* error) {
   std::vector<InputEvent> events;
   std::istringstream in{std::string(text)};
   std::string line;

@@ -12,9 +12,9 @@
 namespace platform {
 
 struct SdlOptions {
-  int scale = 2;                        // window size as a multiple of 480 x 384
-  std::filesystem::path soundFont;      // empty: search the usual SoundFont folders
-  std::filesystem::path recordPath;     // empty: no recording of key presses
+  int scale = 2;                     // window size as a multiple of 480 x 384
+  std::filesystem::path soundFont;   // empty: search the usual SoundFont folders
+  std::filesystem::path recordPath;  // empty: no recording of key presses
 };
 
 class SdlPlatform : public Platform {

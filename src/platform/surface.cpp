@@ -69,8 +69,7 @@ void Surface::BitBlt(int dx, int dy, int width, int height, const Surface& src, 
                [](Color sc, Color dc) { return sc & ~dc & 0xFFFFFFu; });
       break;
     case RasterOp::SrcInvert:
-      BlitRows(d, width_, s, src.width_, width, height,
-               [](Color sc, Color dc) { return sc ^ dc; });
+      BlitRows(d, width_, s, src.width_, width, height, [](Color sc, Color dc) { return sc ^ dc; });
       break;
   }
 }

@@ -68,8 +68,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       return fail("unknown option");
     }
   }
-  const bool headlessOnly = !cl.inputScript.empty() || cl.untilMs || !cl.shots.empty() ||
-                            !cl.logPath.empty();
+  const bool headlessOnly =
+      !cl.inputScript.empty() || cl.untilMs || !cl.shots.empty() || !cl.logPath.empty();
   if (headlessOnly && !cl.headless) {
     *error = "--input, --until, --shot and --log need --headless";
     return std::nullopt;

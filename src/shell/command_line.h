@@ -12,10 +12,10 @@ namespace korvela {
 
 struct CommandLine {
   bool headless = false;
-  std::filesystem::path inputScript;                               // --input FILE
-  std::optional<uint32_t> untilMs;                                 // --until MS
+  std::filesystem::path inputScript;                              // --input FILE
+  std::optional<uint32_t> untilMs;                                // --until MS
   std::vector<std::pair<uint32_t, std::filesystem::path>> shots;  // --shot MS:FILE.png
-  std::filesystem::path logPath;                                   // --log FILE
+  std::filesystem::path logPath;                                  // --log FILE
   std::filesystem::path dataDir;     // --data DIR: holds DATA/ and Sound/
   int scale = 2;                     // --scale N
   std::filesystem::path soundFont;   // --soundfont FILE

@@ -32,9 +32,8 @@ constexpr Step kCommonSteps[] = {
 
 // Modes 0 and 2: walking on a top-down map.
 constexpr Step kTopDownSteps[] = {
-    {"MovePlayer", MovePlayer},   {"DrawGauges", DrawGauges},
-    {"DrawPlayer", DrawPlayer},   {"FieldEvents", FieldEvents},
-    {"SearchCommand", SearchCommand},
+    {"MovePlayer", MovePlayer},   {"DrawGauges", DrawGauges},       {"DrawPlayer", DrawPlayer},
+    {"FieldEvents", FieldEvents}, {"SearchCommand", SearchCommand},
 };
 
 // Mode 1: the side-view stages with combat.

@@ -8,9 +8,7 @@ namespace korvela {
 
 namespace {
 
-std::string Send(Game& g, std::string_view command) {
-  return g.platform.SendMusicCommand(command);
-}
+std::string Send(Game& g, std::string_view command) { return g.platform.SendMusicCommand(command); }
 
 }  // namespace
 
@@ -44,7 +42,9 @@ void Bgm_Check_Timer(Game& g) {
   }
 }
 
-void PlaySe(Game& g, std::string_view name) { g.platform.PlaySound(g.SoundDir / std::string(name)); }
+void PlaySe(Game& g, std::string_view name) {
+  g.platform.PlaySound(g.SoundDir / std::string(name));
+}
 
 void PlaySe2(Game& g, std::string_view name) { PlaySe(g, name); }
 

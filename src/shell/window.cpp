@@ -24,9 +24,7 @@ void Crt_KeyUp(Game& g, int16_t keyCode) {
   if (keyCode == 88 || keyCode == 67) g.FireLatch = 0;
 }
 
-void ShellEvents::KeyUp(int virtualKeyCode) {
-  Crt_KeyUp(g_, static_cast<int16_t>(virtualKeyCode));
-}
+void ShellEvents::KeyUp(int virtualKeyCode) { Crt_KeyUp(g_, static_cast<int16_t>(virtualKeyCode)); }
 void ShellEvents::MusicTimer() { Bgm_Check_Timer(g_); }
 void ShellEvents::Close() { Form_Unload(g_); }
 

@@ -1,0 +1,150 @@
+#include "platform/headless_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/midi_length.h"
+#include "support/tiny_midi.h"
+
+namespace platform {
+namespace {
+
+using korvela::testing::FreshTempDir;
+using korvela::testing::TinyMidi;
+using korvela::testing::WriteFile;
+
+struct RecordingEvents : WindowEvents {
+  std::vector<std::string> seen;
+  void KeyUp(int code) override { seen.push_back("keyup " + std::to_string(code)); }
+  void MusicTimer() override { seen.push_back("timer"); }
+  void Close() override {
+    seen.push_back("close");
+    throw QuitRequested{};
+  }
+};
+
+TEST(MidiLength, FollowsTempoAndRejectsOtherFiles) {
+  EXPECT_EQ(MidiLengthMs(TinyMidi(4)), 2000u);           // 4 quarters at 120 bpm
+  EXPECT_EQ(MidiLengthMs(TinyMidi(3, 1000000)), 3000u);  // 3 quarters at 60 bpm
+  EXPECT_FALSE(MidiLengthMs("RIFF....WAVEfmt "));
+  std::string cut = TinyMidi(4);
+  cut.resize(cut.size() - 10);
+  EXPECT_FALSE(MidiLengthMs(cut));
+}
+
+TEST(HeadlessPlatform, ScriptedKeysArriveOnTheVirtualClock) {
+  std::string error;
+  HeadlessOptions options;
+  options.input = *ParseInputScript("100 down Right\n150 up Right\n300 down Space\n", &error);
+  HeadlessPlatform p(std::move(options));
+  RecordingEvents events;
+  p.SetEventHandler(&events);
+
+  EXPECT_FALSE(p.QueryKey(Key::Right).Any());
+  p.Sleep(200);  // the tap at 100..150 happened inside the sleep
+  EXPECT_EQ(p.Clock(), 200u);
+  const KeyState tapped = p.QueryKey(Key::Right);
+  EXPECT_FALSE(tapped.held);
+  EXPECT_TRUE(tapped.pressedSinceLastQuery);
+  EXPECT_FALSE(p.QueryKey(Key::Right).Any()) << "a tap counts once";
+  EXPECT_TRUE(events.seen.empty()) << "releases wait for Yield";
+  p.Yield();
+  EXPECT_EQ(events.seen, std::vector<std::string>{"keyup 39"});
+
+  p.Sleep(100);
+  EXPECT_TRUE(p.QueryKey(Key::Space).held);
+  EXPECT_TRUE(p.QueryKey(Key::Space).held) << "a held key keeps reporting";
+}
+
+TEST(HeadlessPlatform, MusicTimerTicksOncePerSecondAndCoalesces) {
+  HeadlessPlatform p;
+  RecordingEvents events;
+  p.SetEventHandler(&events);
+  p.Sleep(999);
+  p.Yield();
+  EXPECT_TRUE(events.seen.empty());
+  p.Sleep(1);
+  p.Yield();
+  p.Yield();
+  EXPECT_EQ(events.seen.size(), 1u);
+  p.Sleep(3500);  // several seconds without a yield give one tick
+  p.Yield();
+  EXPECT_EQ(events.seen.size(), 2u);
+  p.Sleep(500);  // ... and the ticks stay on the one-second grid
+  p.Yield();
+  EXPECT_EQ(events.seen.size(), 3u);
+}
+
+TEST(HeadlessPlatform, QuitAndEndTimeCloseTheWindowAtTheNextYield) {
+  std::string error;
+  HeadlessOptions options;
+  options.input = *ParseInputScript("50 quit\n", &error);
+  HeadlessPlatform p(std::move(options));
+  RecordingEvents events;
+  p.SetEventHandler(&events);
+  p.Sleep(100);
+  EXPECT_THROW(p.Yield(), QuitRequested);
+  EXPECT_EQ(events.seen.back(), "close");
+
+  HeadlessOptions until;
+  until.untilMs = 1000;
+  HeadlessPlatform q(std::move(until));
+  q.Sleep(999);
+  q.Yield();
+  q.Sleep(1);
+  EXPECT_THROW(q.Yield(), QuitRequested);
+}
+
+TEST(HeadlessPlatform, SimulatedMusicDeviceEndsTracksAndForgetsClosedOnes) {
+  const auto dir = FreshTempDir("music");
+  WriteFile(dir / "two.mid", TinyMidi(4));  // 2 seconds
+  HeadlessPlatform p;
+  const std::string open = "open \"" + (dir / "two.mid").string() + "\" alias MIDI";
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "") << "nothing open";
+  p.SendMusicCommand(open);
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "stopped");
+  p.SendMusicCommand("play MIDI notify");
+  p.Sleep(1999);
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "playing");
+  p.Sleep(1);
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "stopped");
+  p.SendMusicCommand("play MIDI notify");  // at its end, play does not restart it
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "stopped");
+  p.SendMusicCommand("seek MIDI to start");
+  p.SendMusicCommand("play MIDI from 0");
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "playing");
+  p.SendMusicCommand("close MIDI notify");
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "");
+  p.SendMusicCommand("open \"" + (dir / "missing.mid").string() + "\" alias MIDI");
+  EXPECT_EQ(p.SendMusicCommand("status MIDI mode"), "") << "a missing file does not open";
+  std::filesystem::remove_all(dir);
+}
+
+TEST(HeadlessPlatform, LogsEffectsAndWritesShotsAtTheirTime) {
+  const auto dir = FreshTempDir("log");
+  HeadlessOptions options;
+  options.logPath = dir / "log.jsonl";
+  options.shots = {{100, dir / "a.png"}, {5000, dir / "late.png"}};
+  {
+    HeadlessPlatform p(std::move(options));
+    Surface crt(484, 388, 0x336699);
+    p.SetCaption("LV=1 \"quoted\"");
+    p.PlaySound("/x/Sound/shot.wav");
+    p.Present(crt);
+    p.Sleep(150);
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.png"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "late.png"));
+    p.Finish();  // a shot asked for after the end shows the last frame
+    EXPECT_TRUE(std::filesystem::exists(dir / "late.png"));
+  }
+  std::ifstream in(dir / "log.jsonl");
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(all.find("{\"t\":0,\"caption\":\"LV=1 \\\"quoted\\\"\"}"), std::string::npos) << all;
+  EXPECT_NE(all.find("{\"t\":0,\"sound\":\"shot.wav\"}"), std::string::npos) << all;
+  EXPECT_NE(all.find("\"shot\""), std::string::npos) << all;
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,59 @@
+#include "platform/input_script.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/music_command.h"
+
+namespace platform {
+namespace {
+
+TEST(InputScript, ParsesEventsInTimeOrderAndRoundTrips) {
+  std::string error;
+  const auto events = ParseInputScript(
+      "# a walk\n200 up Right\n0 down Right\n\n500 down Space\r\n900 quit\n", &error);
+  ASSERT_TRUE(events) << error;
+  ASSERT_EQ(events->size(), 4u);
+  EXPECT_EQ((*events)[0].ms, 0u);
+  EXPECT_EQ((*events)[0].key, Key::Right);
+  EXPECT_EQ((*events)[1].kind, InputEvent::Kind::Up);
+  EXPECT_EQ((*events)[3].kind, InputEvent::Kind::Quit);
+  std::string text;
+  for (const auto& e : *events) text += FormatInputEvent(e) + "\n";
+  EXPECT_EQ(text, "0 down Right\n200 up Right\n500 down Space\n900 quit\n");
+}
+
+TEST(InputScript, RejectsBadLinesNamingTheLine) {
+  for (const char* bad : {"10 down Enter", "x down Up", "10 press Up", "10 down Up now",
+                          "-5 down Up", "10 quit Up"}) {
+    std::string error;
+    EXPECT_FALSE(ParseInputScript(std::string("0 down Up\n") + bad, &error)) << bad;
+    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+  }
+}
+
+TEST(MusicCommands, UnderstandsTheGamesCommandStrings) {
+  const auto open = ParseMusicCommand("open \"/game/Sound/Stones 2.mid\" alias MIDI");
+  ASSERT_TRUE(open);
+  EXPECT_EQ(open->verb, MusicCommand::Verb::Open);
+  EXPECT_EQ(open->path, "/game/Sound/Stones 2.mid");
+  EXPECT_EQ(open->alias, "MIDI");
+  using V = MusicCommand::Verb;
+  const std::pair<const char*, V> known[] = {
+      {"close MIDI notify", V::Close},        {"play MIDI notify", V::Play},
+      {"stop MIDI notify", V::Stop},          {"status MIDI mode", V::Status},
+      {"seek MIDI to start", V::SeekToStart}, {"play MIDI from 0", V::PlayFromStart},
+  };
+  for (const auto& [text, verb] : known) {
+    const auto c = ParseMusicCommand(text);
+    ASSERT_TRUE(c) << text;
+    EXPECT_EQ(c->verb, verb) << text;
+    EXPECT_EQ(c->alias, "MIDI");
+  }
+  for (const char* bad :
+       {"", "open x alias MIDI", "open \"x\"", "play MIDI from 5", "dance MIDI"}) {
+    EXPECT_FALSE(ParseMusicCommand(bad)) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace platform
