@@ -1,0 +1,102 @@
+// What one frame costs: the raster work of a full frame, one masked sprite, and whole frames of
+// the top-down and side-view modes run through the real frame loop on the headless platform.
+
+#include <benchmark/benchmark.h>
+
+#include "platform/headless_platform.h"
+#include "shell/frame_loop.h"
+#include "shell/game.h"
+
+namespace {
+
+using korvela::Game;
+using platform::RasterOp;
+using platform::Surface;
+
+// A sheet with a pattern in every pixel so no copy can be skipped.
+Surface PatternSheet(int w, int h) {
+  Surface s(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      s.Set(x, y, static_cast<platform::Color>((x * 7 + y * 13) & 0xFFFFFF));
+  return s;
+}
+
+void BM_MaskedSprite64(benchmark::State& state) {
+  Surface crt(484, 388);
+  const Surface sheet = PatternSheet(1281, 129);
+  for (auto _ : state) {
+    crt.DrawMasked(200, 150, 64, 64, sheet, 64, 0, 64, 64);
+    benchmark::DoNotOptimize(crt.Pixels());
+  }
+}
+BENCHMARK(BM_MaskedSprite64);
+
+// Clear, the 16 x 14 tile pass, a dozen sprite pairs and the repaint.
+void BM_RasterFrame(benchmark::State& state) {
+  platform::HeadlessPlatform headless;
+  Surface crt(484, 388);
+  const Surface tiles = PatternSheet(512, 512);
+  const Surface sprites = PatternSheet(1281, 129);
+  for (auto _ : state) {
+    crt.Clear();
+    for (int j = 0; j < 14; ++j)
+      for (int i = 0; i < 16; ++i)
+        crt.BitBlt(32 * i - 8, 32 * j - 8, 32, 32, tiles, 32 * ((i + j) % 16), 32 * (j % 16),
+                   RasterOp::SrcCopy);
+    for (int s = 0; s < 12; ++s)
+      crt.DrawMasked(30 * s, 100 + 10 * s, 64, 64, sprites, 64 * s, 0, 64 * s, 64);
+    headless.Present(crt);
+  }
+}
+BENCHMARK(BM_RasterFrame);
+
+struct BenchGame {
+  platform::HeadlessPlatform headless;
+  Game g{headless};
+  explicit BenchGame(uint8_t mode) {
+    g.ScreenWidth = 480;
+    g.ScreenHeight = 384;
+    g.Crt = Surface(484, 388);
+    g.MapChr1 = g.MapChr2 = g.MapChr3 = PatternSheet(512, 512);
+    g.Chr = PatternSheet(1281, 129);
+    g.Chr2 = PatternSheet(1283, 129);
+    g.sonota = PatternSheet(485, 355);
+    g.Enemy = PatternSheet(965, 515);
+    g.MapSize = 255;
+    g.MapLayer1.Reset(256);
+    g.MapLayer2.Reset(256);
+    for (int y = 0; y < 256; ++y)
+      for (int x = 0; x < 256; ++x) g.MapLayer1(x, y) = static_cast<uint8_t>((x * 3 + y) % 100);
+    for (int y = 0; y < 256; ++y) g.MapLayer1(y, 30) = 130;  // a floor under the side view
+    auto& p = g.Player;
+    p.PlayerLevel = 1;
+    p.PlayerStr = p.PlayerDex = p.PlayerInt = 50;
+    p.PlayerMaxMp = p.PlayerMp = p.PlayerHp = 50;
+    p.NextExp = 100;
+    p.StoryFlags[7] = p.StoryFlags[10] = p.StoryFlags[11] = 1;  // every attack icon shows
+    g.GameMode = mode;
+    g.MapOriginX = 90;
+    g.MapOriginY = mode == 1 ? 20 : 85;
+    korvela::EnterGameLoop(g);
+  }
+};
+
+void BM_TopDownFrame(benchmark::State& state) {
+  BenchGame b(0);
+  for (auto _ : state) korvela::RunFrame(b.g);
+}
+BENCHMARK(BM_TopDownFrame);
+
+// A side-view frame with ten enemies' worth of masked sprite pairs on top.
+void BM_SideViewFrame(benchmark::State& state) {
+  BenchGame b(1);
+  for (auto _ : state) {
+    korvela::RunFrame(b.g);
+    for (int e = 0; e < 10; ++e)
+      b.g.Crt.DrawMasked(40 * e, 200, 64, 64, b.g.Enemy, 64 * e, 0, 64 * e, 64);
+  }
+}
+BENCHMARK(BM_SideViewFrame);
+
+}  // namespace
