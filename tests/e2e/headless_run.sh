@@ -16,6 +16,8 @@ cat > "$work/input.txt" <<'SCRIPT'
 2100 up Escape
 SCRIPT
 
+# Run from another folder: the game finds DATA/ and Sound/ beside the program, not here.
+cd "$work"
 "$bin" --headless --input "$work/input.txt" --until 4000 --log "$work/log.jsonl" \
   --shot 1800:"$work/field.png"
 status=$?
