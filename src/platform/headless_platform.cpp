@@ -234,9 +234,9 @@ void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
   std::snprintf(numbers, sizeof numbers, "\"hp\":%g,\"mp\":%g", static_cast<double>(r.hp),
                 static_cast<double>(r.mp));
   LogLine("{\"t\":" + std::to_string(now_) + ",\"frame\":{\"mode\":" + std::to_string(r.mode) +
-          ",\"origin\":[" + std::to_string(r.originX) + "," + std::to_string(r.originY) +
-          "],\"scroll\":[" + std::to_string(r.scrollX) + "," + std::to_string(r.scrollY) +
-          "],\"playerY\":" + std::to_string(r.playerY) + "," + numbers +
+          ",\"map\":" + JsonString(r.map) + ",\"origin\":[" + std::to_string(r.originX) + "," +
+          std::to_string(r.originY) + "],\"scroll\":[" + std::to_string(r.scrollX) + "," +
+          std::to_string(r.scrollY) + "],\"playerY\":" + std::to_string(r.playerY) + "," + numbers +
           ",\"exp\":" + std::to_string(r.exp) + ",\"level\":" + std::to_string(r.level) +
           ",\"active\":{\"shots\":" + std::to_string(r.shots) +
           ",\"fires\":" + std::to_string(r.fires) + ",\"bombs\":" + std::to_string(r.bombs) +

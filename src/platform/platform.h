@@ -24,6 +24,7 @@ class WindowEvents {
 // A summary of the game at the end of a frame, for the headless log.
 struct FrameRecord {
   int mode = 0;
+  std::string map;  // the name of the map last loaded
   int originX = 0, originY = 0, scrollX = 0, scrollY = 0;
   int playerY = 0;
   float hp = 0, mp = 0;

@@ -84,6 +84,7 @@ int CountPhased(const Table& table) {
 void NoteFrame(Game& g) {
   platform::FrameRecord r;
   r.mode = g.GameMode;
+  r.map = g.MapName;
   r.originX = g.MapOriginX;
   r.originY = g.MapOriginY;
   r.scrollX = g.ScrollX;

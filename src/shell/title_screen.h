@@ -5,10 +5,13 @@
 
 namespace korvela {
 
-// Waits for Space (new game) or C (continue) and sets the game up; returns when the frame loop
-// should start.
+// Shows the title picture with its music and waits for Space (new game) or C (continue the
+// saved game). Returns once a game has been set up; the frame loop runs next.
 void TitleScreen(Game& g);
+// Map "01", the starting numbers, mode 0 at view (90, 85), then the opening scene.
 void NewGame(Game& g);
-void ContinueGame(Game& g);
+// The saved record, map "03", mode 2 at view (2, 19) and the town's music. Returns false, with
+// the reason on stderr and nothing changed, when there is no usable save file.
+bool ContinueGame(Game& g);
 
 }  // namespace korvela
