@@ -1,9 +1,30 @@
 #include "player/movement.h"
 
+#include "player/movement_shared.h"
 #include "shell/keyboard.h"
 
 namespace korvela {
 
-void MovePlayer(Game& g) { FlushKeys(g); }  // being built
+bool CellSolid(const Game& g, int column, int rowOffset) {
+  int x = column + g.MapOriginX;
+  int y = g.Player.PlayerY + rowOffset + g.MapOriginY;
+  if (g.GameMode != 1) {
+    // The top-down maps wrap: collide with the cell that is drawn there.
+    x &= g.MapSize;
+    y &= g.MapSize;
+  }
+  if (!g.MapLayer1.Contains(x, y)) return true;
+  return g.MapLayer1(x, y) >= 128;
+}
+
+void MovePlayer(Game& g) {
+  if (g.GameMode == 0 || g.GameMode == 2) {
+    MoveTopDown(g);
+  } else if (g.GameMode == 1) {
+    MoveSideView(g);
+  }
+  // A key now counts as pressed only while held or when pressed again after this point.
+  FlushKeys(g);
+}
 
 }  // namespace korvela
