@@ -123,18 +123,5 @@ TEST_F(TopDown, OriginWrapsAt256BothWays) {
   EXPECT_EQ(g.ScrollX, 8);
 }
 
-TEST_F(TopDown, LookupsOutsideTheMapAreSolid) {
-  // A layer smaller than the map size claims: the cells beyond it are walls.
-  MakeMap(g, 256, 0, 100, 100);
-  g.MapLayer1.Reset(109);
-  t.platform.Press(Key::Right);
-  MovePlayer(g);
-  EXPECT_EQ(g.ScrollX, 8) << "column 108 is the last inside";
-  g.MapOriginX = 101;
-  g.ScrollX = 0;
-  MovePlayer(g);
-  EXPECT_EQ(g.ScrollX, 0) << "column 109 lies outside the layer";
-}
-
 }  // namespace
 }  // namespace korvela::testing
