@@ -1,7 +1,76 @@
 #include "text/message.h"
 
+#include "player/status.h"
+#include "shell/keyboard.h"
+#include "shell/music.h"
+#include "text/markup.h"
+#include "text/message_window.h"
+
 namespace korvela {
 
-void ShowMessage(Game&, std::u32string_view) {}  // being built
+namespace {
+
+using platform::Key;
+
+constexpr uint32_t kTypingMs = 50;
+constexpr uint32_t kPageWaitPollMs = 10;
+constexpr uint32_t kAfterMessageMs = 500;
+
+void Reprint(Game& g, const MessageLines& lines) {
+  PrintMessageLines(g, lines);
+  g.platform.Present(g.Crt);
+}
+
+// Keeps the page on screen until Space is held or has been pressed. The key is tested before
+// the first wait, so a held Space passes every page at once.
+void WaitForSpace(Game& g, const MessageLines& lines) {
+  while (!KeyPressed(g, Key::Space)) {
+    Reprint(g, lines);
+    g.platform.Yield();
+    g.platform.Sleep(kPageWaitPollMs);
+  }
+}
+
+// Types the text until its end code (or until it runs out).
+void TypeText(Game& g, std::u32string_view text) {
+  MessageLines lines;
+  MarkupReader reader(text);
+  for (;;) {
+    const MarkupStep step = reader.Step(lines, g.Player);
+    bool click = true;
+    switch (step.action) {
+      case MarkupAction::End:
+        return;
+      case MarkupAction::Next:
+        break;
+      case MarkupAction::PageWait:
+        WaitForSpace(g, lines);
+        break;
+      case MarkupAction::Heal:
+        ShowStatus(g);
+        break;
+      case MarkupAction::Voice:
+        // Effects replace one another: a click now would cut the voice off before it is heard.
+        PlaySe(g, step.voice);
+        click = false;
+        break;
+    }
+    Reprint(g, lines);
+    if (click) PlaySe(g, "ChakiB@22.wav");
+    // A Space press made while typing must not pass the next page wait.
+    KeyPressed(g, Key::Space);
+    g.platform.Sleep(kTypingMs);
+  }
+}
+
+}  // namespace
+
+void ShowMessage(Game& g, std::u32string_view text) {
+  DrawMessageWindow(g);
+  g.platform.Present(g.Crt);
+  g.platform.Yield();
+  TypeText(g, text);
+  g.platform.Sleep(kAfterMessageMs);
+}
 
 }  // namespace korvela
