@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "text/utf8.h"
+
 namespace korvela {
 
 namespace {
@@ -107,29 +109,6 @@ std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
   return FromUtf32Le(utf32);
 }
 
-std::string EncodeUtf8(std::u32string_view text) {
-  std::string out;
-  for (char32_t c : text) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
-}
-
-std::string ShiftJisToUtf8(std::string_view bytes) { return EncodeUtf8(DecodeShiftJis(bytes)); }
+std::string ShiftJisToUtf8(std::string_view bytes) { return ToUtf8(DecodeShiftJis(bytes)); }
 
 }  // namespace korvela

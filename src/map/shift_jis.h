@@ -24,10 +24,9 @@ struct ShiftJisResult {
 };
 ShiftJisResult EncodeShiftJis(std::u32string_view text);
 
-// UTF-8 to characters; nothing when the bytes are not valid UTF-8.
+// UTF-8 to characters; nothing when the bytes are not valid UTF-8. (The other way is ToUtf8 of
+// text/utf8.h.)
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
-// Characters to UTF-8 (U+FFFD for values that are not characters).
-std::string EncodeUtf8(std::u32string_view text);
 
 // Shift-JIS bytes straight to UTF-8, for file names and messages.
 std::string ShiftJisToUtf8(std::string_view bytes);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "map/map_loader.h"
+#include "text/utf8.h"
 
 namespace korvela {
 namespace {
@@ -37,7 +38,7 @@ TEST(ShiftJisTest, Utf8ConvertsBothWaysAndRejectsBrokenInput) {
   const auto text = DecodeUtf8(utf8);
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(*text, U"ミオ♪ and 🐉");
-  EXPECT_EQ(EncodeUtf8(*text), utf8);
+  EXPECT_EQ(ToUtf8(*text), utf8);
   EXPECT_FALSE(DecodeUtf8("\xE3\x81").has_value());
   EXPECT_EQ(ShiftJisToUtf8(kNotSetName), "未設定");
 }

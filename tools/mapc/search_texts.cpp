@@ -9,6 +9,7 @@
 
 #include "map/shift_jis.h"
 #include "source_error.h"
+#include "text/utf8.h"
 
 namespace mapc {
 
@@ -64,7 +65,7 @@ void CheckMarkUp(const std::u32string& text, const fs::path& file, const Entry& 
 std::string Describe(char32_t c) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-  return std::string(code) + " '" + korvela::EncodeUtf8(std::u32string(1, c)) + "'";
+  return std::string(code) + " '" + korvela::ToUtf8(std::u32string(1, c)) + "'";
 }
 
 std::string Record(const Entry& e, const fs::path& file) {
