@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "map/map_loader.h"
-#include "text/utf8.h"
 
 namespace korvela {
 namespace {
@@ -31,16 +30,6 @@ TEST(ShiftJisTest, BytesThatAreNotShiftJisDecodeAsReplacementsAndGoOn) {
                            "B"),
             U"\uFFFD B");  // a lead byte with no trail byte
   EXPECT_EQ(DecodeShiftJis(""), U"");
-}
-
-TEST(ShiftJisTest, Utf8ConvertsBothWaysAndRejectsBrokenInput) {
-  const std::string utf8 = "ミオ♪ and 🐉";
-  const auto text = DecodeUtf8(utf8);
-  ASSERT_TRUE(text.has_value());
-  EXPECT_EQ(*text, U"ミオ♪ and 🐉");
-  EXPECT_EQ(ToUtf8(*text), utf8);
-  EXPECT_FALSE(DecodeUtf8("\xE3\x81").has_value());
-  EXPECT_EQ(ShiftJisToUtf8(kNotSetName), "未設定");
 }
 
 }  // namespace
