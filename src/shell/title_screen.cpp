@@ -26,7 +26,7 @@ void DrawNotice(Game& g, std::string_view text) {
   if (!g.CrtFont) return;
   const int width = g.CrtFont->TextWidth(text);
   const int x = (g.ScreenWidth - width) / 2;
-  const int y = g.ScreenHeight - 72;
+  const int y = g.ScreenHeight - 90;  // above the key hints along the bottom
   g.Crt.FillRect(x - 16, y - 8, width + 32, 40, platform::kBlack);
   g.Crt.DrawBox(x - 16, y - 8, x + width + 15, y + 31, platform::kWhite);
   g.Crt.Print(x, y, text, *g.CrtFont, platform::kWhite);
@@ -37,6 +37,16 @@ void ShowTitlePicture(Game& g, bool withNotice) {
   g.Crt.BitBlt(0, 0, 600, 500, g.B_Crt, 0, 0, platform::RasterOp::SrcCopy);
   if (withNotice) DrawNotice(g, kNoSaveNotice);
   g.platform.Present(g.Crt);
+}
+
+// White text for the play screen, the game mode and the view of a game's first frame.
+void PlaceView(Game& g, uint8_t mode, int16_t originX, int16_t originY) {
+  g.CrtForeColor = platform::kWhite;
+  g.GameMode = mode;
+  g.MapOriginX = originX;
+  g.MapOriginY = originY;
+  g.ScrollX = 0;
+  g.ScrollY = 0;
 }
 
 }  // namespace
@@ -80,12 +90,7 @@ void NewGame(Game& g) {
   p.WeaponX = 0;
   p.WeaponC = 0;
   for (int i = 0; i <= 19; ++i) p.StoryFlags[i] = 0;  // index 20 is left as it was
-  g.CrtForeColor = platform::kWhite;
-  g.GameMode = 0;
-  g.MapOriginX = 90;
-  g.MapOriginY = 85;
-  g.ScrollX = 0;
-  g.ScrollY = 0;
+  PlaceView(g, 0, 90, 85);
   OpeningScene(g);
 }
 
@@ -100,12 +105,7 @@ bool ContinueGame(Game& g) {
   }
   LoadMap(g, "03");
   g.Player = saved;
-  g.CrtForeColor = platform::kWhite;
-  g.GameMode = 2;
-  g.MapOriginX = 2;
-  g.MapOriginY = 19;
-  g.ScrollX = 0;
-  g.ScrollY = 0;
+  PlaceView(g, 2, 2, 19);
   BgmOpen(g, "Tavern03.mid");
   BgmPlay(g);
   g.platform.Sleep(500);
