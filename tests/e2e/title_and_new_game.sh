@@ -7,15 +7,12 @@ build=$2
 source "$(dirname "$0")/lib/session.bash"
 copy_game_data
 
-cat > "$work/input.txt" <<'SCRIPT'
-# C with nothing saved, then Space held through the opening's pages
-500 down C
-600 up C
-2000 down Space
-40000 up Space
-SCRIPT
-run_game 46000 --shot 300:"$shots/title.png" --shot 900:"$shots/title_no_save.png" \
-  --shot 45000:"$shots/field.png"
+no_save=$'500 down C\n600 up C\n'
+learn_new_game_start "$no_save"
+# C with nothing saved, then Space held through the opening's pages.
+printf '%s2000 down Space\n%s up Space\n' "$no_save" "$release" > "$work/input.txt"
+run_game $((first + 2000)) --shot 300:"$shots/title.png" --shot 900:"$shots/title_no_save.png" \
+  --shot $((first + 1000)):"$shots/field.png"
 
 # The title's music from the start.
 [ "$(time_of "$(music_open Stones2.mid)")" = 0 ] || fail "title music not opened at 0 ms"

@@ -5,24 +5,13 @@
 #
 # A held key moves her once in every frame that polls it while it is down, and frames are 40 ms
 # apart, so holding a key for 40 x n ms walks exactly n frames (4 frames cross a tile) wherever
-# the frames fall. Space must be up again before the first frame (a held Space would search the
-# field), but the opening's length depends on its texts: a first run finds when the opening's
-# last music starts, and the second run lets go of Space right after that.
+# the frames fall.
 set -euo pipefail
 bin=$1
 build=$2
 source "$(dirname "$0")/lib/session.bash"
 copy_game_data
-
-printf '2000 down Space\n' > "$work/input.txt"
-run_game 60000
-first=$(time_of '"frame"')
-[ -n "$first" ] || fail "the first run never reached the field"
-# The opening opens the field's music and waits 2.5 s before the first frame; without an
-# opening the game starts at once.
-release=$(awk -v first="$first" "$line_time"'
-  index($0, "\"music\":\"open") && t($0) <= first { last = t($0) }
-  END { print (last >= 2000 ? last + 100 : 2100) }' "$log")
+learn_new_game_start
 
 t0=$((first + 1000))
 cat > "$work/input.txt" <<SCRIPT

@@ -62,4 +62,19 @@ frame_after() {
 }
 # How many log lines contain the text.
 count_of() { TEXT=$1 awk 'index($0, ENVIRON["TEXT"]) { n++ } END { print n + 0 }' "$log"; }
+# A new game with Space pressed at 2000 ms and held: a held Space passes every page of the
+# opening, but it must be up again before the first frame, where it would search the field.
+# The opening's length depends on its texts, so a first run finds when its last music starts
+# (2.5 s before the first frame) and sets: first, the first frame's time, and release, a time
+# to let go of Space after the opening's last page (at once when there is no opening).
+# Arguments: script lines that come before the Space press, the same in the real run.
+learn_new_game_start() {
+  printf '%s2000 down Space\n' "${1:-}" > "$work/input.txt"
+  run_game 90000
+  first=$(time_of '"frame"')
+  [ -n "$first" ] || fail "the new game never reached its first frame"
+  release=$(awk -v first="$first" "$line_time"'
+    index($0, "\"music\":\"open") && t($0) <= first { last = t($0) }
+    END { print (last >= 2000 ? last + 100 : 2100) }' "$log")
+}
 music_open() { echo "open \\\"$work/game/Sound/$1\\\" alias MIDI"; }
