@@ -1,7 +1,67 @@
 #include "shell/sheets.h"
 
+#include <array>
+#include <string>
+
+#include "platform/image_io.h"
+#include "shell/fatal.h"
+
 namespace korvela {
 
-void LoadSheets(Game&) {}  // being built
+namespace {
+
+constexpr std::array<SheetFile, 12> kSheets{{
+    {"title.png", 485, 393, &Game::B_Crt, true},
+    {"MapChr1.png", 512, 512, &Game::MapChr1, false},
+    {"MapChr2.png", 512, 512, &Game::MapChr2, false},
+    {"MapChr3.png", 512, 512, &Game::MapChr3, false},
+    {"Chr.png", 1281, 129, &Game::Chr, false},
+    {"Chr2.png", 1283, 129, &Game::Chr2, false},
+    {"sonota.png", 485, 355, &Game::sonota, false},
+    {"Enemy.png", 965, 515, &Game::Enemy, false},
+    {"Boss.png", 1796, 1349, &Game::Boss, false},
+    {"Boss2.png", 3209, 1545, &Game::Boss2, false},
+    {"Buri.png", 1279, 192, &Game::Buri, false},
+    {"Opening.png", 1123, 386, &Game::Opening, false},
+}};
+
+std::string SizeText(int width, int height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+}  // namespace
+
+std::span<const SheetFile> SheetFiles() { return kSheets; }
+
+void LoadSheets(Game& g) {
+  for (const SheetFile& sheet : kSheets) {
+    const std::filesystem::path path = g.AssetDir / sheet.file;
+    const std::string expected = SizeText(sheet.width, sheet.height);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+      FatalError(g, "picture sheet not found: " + path.string() + " (expected a PNG of " +
+                        expected + " pixels)");
+    }
+    Surface picture;
+    std::string error;
+    if (!platform::LoadPng(path, &picture, &error)) {
+      FatalError(g, "picture sheet " + path.string() + " cannot be read (expected a PNG of " +
+                        expected + " pixels): " + error);
+    }
+    if (picture.Width() != sheet.width || picture.Height() != sheet.height) {
+      FatalError(g, "picture sheet " + path.string() + " is " +
+                        SizeText(picture.Width(), picture.Height()) + " pixels, expected " +
+                        expected);
+    }
+    Surface& target = g.*sheet.surface;
+    if (sheet.copyIntoPlace) {
+      if (target.Empty()) target = Surface(g.ScreenWidth + 4, g.ScreenHeight + 4);
+      target.BitBlt(0, 0, target.Width(), target.Height(), picture, 0, 0,
+                    platform::RasterOp::SrcCopy);
+    } else {
+      target = std::move(picture);
+    }
+  }
+}
 
 }  // namespace korvela
