@@ -295,6 +295,9 @@ void DrawPerson(Canvas& c, double cx, double feetY, double scale, const Look& lo
   const Pt farShoulder = side ? Pt{-1.5, -27.5} : Pt{-7.2, -27.5};
   const Pt nearShoulder = side ? Pt{1.2, -27.5} : Pt{7.2, -27.5};
   auto hand = [&](Pt shoulder, double swing, double out) {
+    // Arms up: seen from the side the near arm is flung back and the far one reaches forward,
+    // so neither crosses the face.
+    if (pose.armsUp && side) return Pt{shoulder.x - out * 10, shoulder.y - 8};
     if (pose.armsUp) return Pt{shoulder.x + out * 3 + swing * 0.3, shoulder.y - 9};
     if (side) return Pt{shoulder.x + swing, shoulder.y + 9.5 - std::abs(swing) * 0.25};
     // Seen from the front an arm swinging forward looks shorter.

@@ -46,8 +46,8 @@ Canvas WakeUpCall() {
   Pose shout = Posed(View::Side, Face::Angry);
   shout.armsUp = true;
   Figure(c, 178, 182, 1.5, FriendLook(), shout, true);
-  AngerMark(c, 196, 80);
-  Exclaim(c, 150, 42, 2);
+  AngerMark(c, 194, 108);
+  Exclaim(c, 144, 72, 2);
   PictureFrame(c);
   return c;
 }
@@ -63,7 +63,7 @@ Canvas AwakeAndScolded() {
   Pose scold = Posed(View::Front, Face::Angry);
   scold.nearArm = 3;
   Figure(c, 180, 184, 1.5, FriendLook(), scold);
-  AngerMark(c, 200, 80);
+  AngerMark(c, 198, 108);
   PictureFrame(c);
   return c;
 }
