@@ -5,24 +5,16 @@
 #include <fstream>
 
 #include "platform/midi_length.h"
+#include "support/recording_events.h"
 #include "support/tiny_midi.h"
 
 namespace platform {
 namespace {
 
 using korvela::testing::FreshTempDir;
+using korvela::testing::RecordingEvents;
 using korvela::testing::TinyMidi;
 using korvela::testing::WriteFile;
-
-struct RecordingEvents : WindowEvents {
-  std::vector<std::string> seen;
-  void KeyUp(int code) override { seen.push_back("keyup " + std::to_string(code)); }
-  void MusicTimer() override { seen.push_back("timer"); }
-  void Close() override {
-    seen.push_back("close");
-    throw QuitRequested{};
-  }
-};
 
 TEST(MidiLength, FollowsTempoAndRejectsOtherFiles) {
   EXPECT_EQ(MidiLengthMs(TinyMidi(4)), 2000u);           // 4 quarters at 120 bpm

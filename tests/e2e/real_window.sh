@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# The real window on a virtual X display: it opens centred at twice the play screen, shows the
+# game's frames, takes key presses sent from outside, records them as an input script that the
+# headless game replays, repaints when resized, and closes cleanly. Without a display the
+# program says to use --headless.
+# Arguments: the korvela program and the build folder.
+set -euo pipefail
+korvela=$(realpath "$1")
+build=$(realpath "$2")
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "${tmp:-}/game.txt" ] && sed 's/^/  game: /' "$tmp/game.txt" >&2
+  exit 1
+}
+for tool in Xvfb xdotool od dd; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
+
+tmp=$(mktemp -d)
+game="" xvfb=""
+cleanup() {
+  [ -n "$game" ] && kill -KILL -- "-$game" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# --- Without a display: one clear line that names --headless, exit status 1.
+set +e
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
+  timeout 20 "$korvela" 2>&1)
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "without a display the exit status is $status, not 1: $out"
+grep -q -- "--headless" <<<"$out" || fail "the error does not name --headless: $out"
+[ "$(wc -l <<<"$out")" -eq 1 ] || fail "more than one line without a display: $out"
+
+# --- A virtual display with a white background, its screen readable as a file.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -wr -fbdir "$tmp" -nolisten tcp \
+  3>"$tmp/display" 2>"$tmp/xvfb.txt" &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || fail "Xvfb did not start: $(cat "$tmp/xvfb.txt")"
+export DISPLAY=":$(cat "$tmp/display")"
+screen="$tmp/Xvfb_screen0"
+
+# The screen file is an XWD picture: a header, a colour map, then rows of 32-bit pixels.
+header_word() { od -An -t u4 --endian=big -j "$1" -N 4 "$screen" | tr -d ' '; }
+pixels_start=$(($(header_word 0) + $(header_word 76) * 12))
+row_bytes=$(header_word 48)
+# Prints the pixels (hex, 00RRGGBB) of every 8th row of the box X Y W H, one per line.
+box_pixels() {
+  local x=$1 y=$2 w=$3 h=$4 row
+  for ((row = y; row < y + h; row += 8)); do
+    dd if="$screen" iflag=skip_bytes,count_bytes status=none bs=65536 \
+      skip=$((pixels_start + row * row_bytes + x * 4)) count=$((w * 4)) |
+      od -An -v -t x4 -w4
+  done | sed 's/^ *\(..\)/00/'
+}
+# How many of the box's sampled pixels are the white of the background, in percent.
+white_percent() {
+  box_pixels "$@" | awk '{ n++ } $1 == "00ffffff" { w++ } END { print int(100 * w / n) }'
+}
+
+# The game's data copied, so that nothing it writes lands in the build folder.
+mkdir -p "$tmp/game"
+[ -d "$build/DATA" ] || fail "no DATA folder in $build (the maps are not built)"
+cp -r "$build/DATA" "$tmp/game/DATA"
+rm -f "$tmp/game/DATA/SaveData.DAT"
+if [ -d "$build/Sound" ]; then cp -r "$build/Sound" "$tmp/game/Sound"; fi
+cd "$tmp"
+
+# --- The game in its window, recording keys. The pointer rests in the middle of the screen,
+# where the window opens, so the keys go to it (there is no window manager to give focus).
+xdotool mousemove 640 512
+SDL_AUDIODRIVER=dummy setsid "$korvela" --data "$tmp/game" --record "$tmp/keys.txt" \
+  >"$tmp/game.txt" 2>&1 &
+game=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" | head -1) ||
+  fail "no window appeared"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH x $HEIGHT" = "960 x 768" ] || fail "the window is $WIDTH x $HEIGHT, not 960 x 768"
+[ "$X,$Y" = "160,128" ] || fail "the window is at $X,$Y, not centred at 160,128"
+
+sleep 1
+[ "$(white_percent 0 0 1280 100)" -eq 100 ] || fail "cannot read the screen"
+painted=$((100 - $(white_percent "$X" "$Y" "$WIDTH" "$HEIGHT")))
+[ "$painted" -ge 50 ] || fail "only $painted% of the window shows the game"
+colours=$(box_pixels "$X" "$Y" "$WIDTH" "$HEIGHT" | sort -u | wc -l)
+echo "title: $painted% of the window painted, $colours colours"
+[ "$colours" -ge 2 ] || fail "the window shows one flat colour, not the title"
+title=$(box_pixels "$X" "$Y" "$WIDTH" "$HEIGHT" | md5sum)
+
+# Keys from outside. Space starts a game: the picture changes.
+xdotool key space
+sleep 1.5
+[ "$(box_pixels "$X" "$Y" "$WIDTH" "$HEIGHT" | md5sum)" != "$title" ] ||
+  fail "the picture did not change after Space"
+# Right held long enough for the desktop's key repeat, then Escape ends the game.
+xdotool keydown Right
+sleep 0.8
+xdotool keyup Right
+sleep 0.2
+xdotool key Escape
+sleep 0.5
+kill -0 "$game" 2>/dev/null || fail "the game ended by itself"
+
+# A bigger window keeps the picture at a whole multiple, with bars painted around it.
+xdotool windowsize "$window" 1200 1000
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH x $HEIGHT" = "1200 x 1000" ] || fail "the window did not resize: $WIDTH x $HEIGHT"
+painted=$((100 - $(white_percent "$X" "$Y" "$WIDTH" "$HEIGHT")))
+[ "$painted" -ge 50 ] || fail "only $painted% of the resized window is painted"
+
+# Closing: the desktop's request to end (SDL hands it to the game as a close) ends the
+# program at its next frame, with status 0.
+kill -TERM "$game"
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the game did not end within 5 seconds of the close"
+set +e
+wait "$game"
+status=$?
+set -e
+game=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+
+# The record: Space, one press and one release of Right (key repeat is not a press) about
+# 0.8 s apart, then Escape, then the close.
+record=$(cat "$tmp/keys.txt")
+echo "$record" | sed 's/^/  record: /'
+grep -q ' down Space$' <<<"$record" && grep -q ' up Space$' <<<"$record" ||
+  fail "Space not recorded"
+[ "$(grep -c ' down Right$' <<<"$record")" -eq 1 ] || fail "Right pressed other than once"
+down=$(awk '$2 == "down" && $3 == "Right" { print $1 }' <<<"$record")
+up=$(awk '$2 == "up" && $3 == "Right" { print $1 }' <<<"$record")
+[ -n "$up" ] && [ $((up - down)) -ge 600 ] && [ $((up - down)) -le 2000 ] ||
+  fail "Right held from ${down}ms to ${up:-never}"
+grep -q ' down Escape$' <<<"$record" || fail "Escape not recorded"
+grep -q ' up Escape$' <<<"$record" || fail "Escape's release not recorded"
+[ "$(tail -1 <<<"$record" | cut -d' ' -f2)" = quit ] || fail "the close is not recorded last"
+
+# ... and it replays headless.
+timeout 120 "$korvela" --headless --data "$tmp/game" --input "$tmp/keys.txt" \
+  --log "$tmp/replay.jsonl" >"$tmp/replay.txt" 2>&1 ||
+  fail "the headless replay failed: $(cat "$tmp/replay.txt")"
+grep -q '"frame"' "$tmp/replay.jsonl" || fail "the replay did not start a game as Space did"
+echo "real window: all checks passed"
