@@ -229,6 +229,7 @@ void HeadlessPlatform::NoteFileWritten(const std::filesystem::path& path) {
 }
 
 void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
+  lastRecord_ = r;
   if (!log_.is_open()) return;
   char numbers[64];
   std::snprintf(numbers, sizeof numbers, "\"hp\":%g,\"mp\":%g", static_cast<double>(r.hp),
@@ -236,9 +237,10 @@ void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
   LogLine("{\"t\":" + std::to_string(now_) + ",\"frame\":{\"mode\":" + std::to_string(r.mode) +
           ",\"map\":" + JsonString(r.map) + ",\"origin\":[" + std::to_string(r.originX) + "," +
           std::to_string(r.originY) + "],\"scroll\":[" + std::to_string(r.scrollX) + "," +
-          std::to_string(r.scrollY) + "],\"playerY\":" + std::to_string(r.playerY) + "," + numbers +
-          ",\"exp\":" + std::to_string(r.exp) + ",\"level\":" + std::to_string(r.level) +
-          ",\"active\":{\"shots\":" + std::to_string(r.shots) +
+          std::to_string(r.scrollY) + "],\"playerY\":" + std::to_string(r.playerY) +
+          ",\"facing\":" + std::to_string(r.facing) + ",\"anim\":" + std::to_string(r.animStep) +
+          "," + numbers + ",\"exp\":" + std::to_string(r.exp) + ",\"level\":" +
+          std::to_string(r.level) + ",\"active\":{\"shots\":" + std::to_string(r.shots) +
           ",\"fires\":" + std::to_string(r.fires) + ",\"bombs\":" + std::to_string(r.bombs) +
           ",\"enemies\":" + std::to_string(r.enemies) + ",\"bosses\":" + std::to_string(r.bosses) +
           ",\"enemyShots\":" + std::to_string(r.enemyShots) + "}}}");

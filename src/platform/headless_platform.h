@@ -61,6 +61,7 @@ class HeadlessPlatform : public Platform {
   const std::string& Caption() const { return caption_; }
   const Surface& LastFrame() const { return lastFrame_; }
   int FramesPresented() const { return framesPresented_; }
+  const FrameRecord& LastRecord() const { return lastRecord_; }
   const std::string& MusicStatusForTest() { return musicState_; }
 
  private:
@@ -83,6 +84,7 @@ class HeadlessPlatform : public Platform {
   std::string caption_;
   Surface lastFrame_;
   int framesPresented_ = 0;
+  FrameRecord lastRecord_;
   std::vector<Effect> effects_;
   std::ofstream log_;
 

@@ -27,6 +27,7 @@ struct FrameRecord {
   std::string map;  // the name of the map last loaded
   int originX = 0, originY = 0, scrollX = 0, scrollY = 0;
   int playerY = 0;
+  int facing = 0, animStep = 0;
   float hp = 0, mp = 0;
   int exp = 0, level = 0;
   int shots = 0, fires = 0, bombs = 0, enemies = 0, bosses = 0, enemyShots = 0;

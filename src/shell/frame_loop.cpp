@@ -90,6 +90,8 @@ void NoteFrame(Game& g) {
   r.scrollX = g.ScrollX;
   r.scrollY = g.ScrollY;
   r.playerY = g.Player.PlayerY;
+  r.facing = g.Player.Facing;
+  r.animStep = g.Player.AnimStep;
   r.hp = g.Player.PlayerHp;
   r.mp = g.Player.PlayerMp;
   r.exp = g.Player.PlayerExp;
