@@ -76,9 +76,7 @@ void TitleScreen(Game& g) {
   }
 }
 
-void NewGame(Game& g) {
-  LoadMap(g, "01");
-  PlayerRecord& p = g.Player;
+void SetNewGameRecord(PlayerRecord& p) {
   p.PlayerLevel = 1;
   p.PlayerMaxMp = 50;
   p.PlayerStr = p.PlayerDex = p.PlayerInt = 50;
@@ -90,6 +88,11 @@ void NewGame(Game& g) {
   p.WeaponX = 0;
   p.WeaponC = 0;
   for (int i = 0; i <= 19; ++i) p.StoryFlags[i] = 0;  // index 20 is left as it was
+}
+
+void NewGame(Game& g) {
+  LoadMap(g, "01");
+  SetNewGameRecord(g.Player);
   PlaceView(g, 0, 90, 85);
   OpeningScene(g);
 }

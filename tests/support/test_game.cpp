@@ -1,5 +1,7 @@
 #include "support/test_game.h"
 
+#include "shell/title_screen.h"
+
 namespace korvela::testing {
 
 TestGame::TestGame(platform::HeadlessOptions options) : platform(std::move(options)), g(platform) {
@@ -22,16 +24,6 @@ void SetUpPlayScreen(Game& g) {
   g.B_Crt = Surface(484, 388);
 }
 
-void SetNewGameStats(Game& g) {
-  PlayerRecord& p = g.Player;
-  p.PlayerLevel = 1;
-  p.PlayerMaxMp = 50;
-  p.PlayerStr = p.PlayerDex = p.PlayerInt = 50;
-  p.NextExp = 100;
-  p.PlayerExp = 0;
-  p.PlayerMp = 50;
-  p.PlayerHp = 50;
-  p.SelectCode = 1;
-}
+void SetNewGameStats(Game& g) { SetNewGameRecord(g.Player); }
 
 }  // namespace korvela::testing
