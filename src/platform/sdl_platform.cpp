@@ -21,8 +21,6 @@ namespace {
 
 // The music timer of the window.
 constexpr uint64_t kMusicTimerMs = 1000;
-// Sleeps are cut into slices this long so that the window keeps answering the desktop.
-constexpr uint32_t kSleepSliceMs = 5;
 
 std::optional<Key> GameKey(SDL_Keycode code) {
   switch (code) {
@@ -170,7 +168,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
   }
   std::unique_ptr<SdlPlatform> p(new SdlPlatform());
   Impl& s = *p->impl_;
-  s.screen = SdlScreen::Open(options.scale, error);
+  s.screen = SdlScreen::Open(options.scale, options.paint, error);
   if (!s.screen) {
     *error += "; run with --headless to play without a window";
     return nullptr;
@@ -199,7 +197,9 @@ void SdlPlatform::Sleep(uint32_t ms) {
     const uint64_t now = SDL_GetTicks64();
     // A close cuts the sleep short; the next Yield ends the program.
     if (impl_->closing || now >= end) return;
-    SDL_Delay(static_cast<uint32_t>(std::min<uint64_t>(kSleepSliceMs, end - now)));
+    // Wakes for the desktop's next event, so that the window answers at once, and otherwise
+    // lies still: waking every few milliseconds to look cost more than drawing the frames.
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(end - now));
   }
 }
 

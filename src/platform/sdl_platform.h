@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl_window_painter.h"
 
 namespace platform {
 
@@ -15,6 +16,7 @@ struct SdlOptions {
   int scale = 2;                     // window size as a multiple of 480 x 384
   std::filesystem::path soundFont;   // empty: search the usual SoundFont folders
   std::filesystem::path recordPath;  // empty: no recording of key presses
+  PaintWay paint = PaintWay::Automatic;
 };
 
 class SdlPlatform : public Platform {

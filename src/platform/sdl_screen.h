@@ -7,32 +7,20 @@
 #include <string>
 #include <string_view>
 
+#include "platform/letterbox.h"
+#include "platform/sdl_window_painter.h"
 #include "platform/surface.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 
 namespace platform {
-
-constexpr int kPlayWidth = 480;
-constexpr int kPlayHeight = 384;
-
-struct ScreenRect {
-  int x = 0, y = 0, w = 0, h = 0;
-  bool operator==(const ScreenRect&) const = default;
-};
-
-// Where the play screen goes in a drawing area of the given size: the largest whole multiple
-// that fits (at least 1, cropped evenly when even that does not fit), centred.
-ScreenRect LetterboxRect(int areaWidth, int areaHeight);
 
 class SdlScreen {
  public:
   // Opens the window centred on the screen, `scale` times the play screen or the largest
-  // multiple that fits the screen. Returns nullptr and fills *error when it cannot.
-  // SDL's video must already be initialised.
-  static std::unique_ptr<SdlScreen> Open(int scale, std::string* error);
+  // multiple that fits the screen, painted the given way. Returns nullptr and fills *error
+  // when it cannot. SDL's video must already be initialised.
+  static std::unique_ptr<SdlScreen> Open(int scale, PaintWay way, std::string* error);
   ~SdlScreen();
   SdlScreen(const SdlScreen&) = delete;
   SdlScreen& operator=(const SdlScreen&) = delete;
@@ -49,9 +37,8 @@ class SdlScreen {
  private:
   SdlScreen() = default;
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  Surface staging_;  // for a play surface smaller than the screen
+  std::unique_ptr<WindowPainter> painter_;
+  Surface frame_{kPlayWidth, kPlayHeight};  // the picture last shown, kept for repaints
 };
 
 }  // namespace platform

@@ -18,6 +18,11 @@
 #include "support/tiny_midi.h"
 
 namespace platform {
+
+void PrintTo(PaintWay way, std::ostream* out) {
+  *out << (way == PaintWay::Renderer ? "renderer" : "window surface");
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -105,14 +110,6 @@ class SdlPlatformTest : public ::testing::Test {
 
   fs::path dir_;
 };
-
-TEST(Letterbox, WholeMultiplesCentredAndNeverBelowOne) {
-  EXPECT_EQ(LetterboxRect(960, 768), (ScreenRect{0, 0, 960, 768}));
-  EXPECT_EQ(LetterboxRect(1920, 1080), (ScreenRect{480, 156, 960, 768}));
-  EXPECT_EQ(LetterboxRect(1439, 1200), (ScreenRect{239, 216, 960, 768}));
-  EXPECT_EQ(LetterboxRect(1440, 1152), (ScreenRect{0, 0, 1440, 1152}));
-  EXPECT_EQ(LetterboxRect(400, 300), (ScreenRect{-40, -42, 480, 384})) << "cropped evenly";
-}
 
 TEST_F(SdlPlatformTest, KeysAreHeldAndPressedOnceButReleasesWaitForYield) {
   auto p = Open(Recording(dir_ / "keys.txt"));
@@ -205,8 +202,14 @@ TEST_F(SdlPlatformTest, MusicTimerTicksEverySecondAndCoalesces) {
   EXPECT_EQ(events.seen, std::vector<std::string>{"timer"}) << "two seconds, one tick";
 }
 
-TEST_F(SdlPlatformTest, PresentScalesByWholeMultiplesWithBlackBars) {
-  auto p = Open();
+// The window's real pixels, painted either way: through SDL's renderer (its software one here,
+// which draws into the window's pixels) and by the processor straight into them.
+class SdlPaintTest : public SdlPlatformTest, public ::testing::WithParamInterface<PaintWay> {};
+
+TEST_P(SdlPaintTest, PresentScalesByWholeMultiplesWithBlackBars) {
+  SdlOptions options;
+  options.paint = GetParam();
+  auto p = Open(options);
   SDL_Window* window = TheWindow();
   ASSERT_TRUE(window);
   int w = 0, h = 0;
@@ -223,31 +226,88 @@ TEST_F(SdlPlatformTest, PresentScalesByWholeMultiplesWithBlackBars) {
     const auto* row = static_cast<const uint8_t*>(s->pixels) + y * s->pitch;
     return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
   };
+  // Every pixel of the window: the frame scaled into the box, black around it.
+  auto expectWindow = [&](ScreenRect box, const char* when) {
+    SCOPED_TRACE(when);
+    SDL_Surface* s = SDL_GetWindowSurface(window);
+    ASSERT_TRUE(s);
+    const int scale = box.w / kPlayWidth;
+    int wrong = 0;
+    for (int y = 0; y < s->h; ++y) {
+      for (int x = 0; x < s->w; ++x) {
+        const bool inBox = x >= box.x && x < box.x + box.w && y >= box.y && y < box.y + box.h;
+        const Color expected = inBox ? crt.At((x - box.x) / scale, (y - box.y) / scale) : 0;
+        if (pixel(x, y) != expected && ++wrong <= 3) {
+          ADD_FAILURE() << "(" << x << ", " << y << ") is " << std::hex << pixel(x, y);
+        }
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  };
   p->Present(crt);
-  EXPECT_EQ(pixel(0, 0), crt.At(0, 0));
-  EXPECT_EQ(pixel(1, 1), crt.At(0, 0));
-  EXPECT_EQ(pixel(2 * 123, 2 * 45 + 1), crt.At(123, 45));
-  EXPECT_EQ(pixel(959, 767), crt.At(479, 383)) << "only the top-left 480 x 384 is shown";
+  expectWindow({0, 0, 960, 768}, "twice the play screen; only its top-left 480 x 384 shows");
 
   SDL_SetWindowSize(window, 1000, 800);
   p->Sleep(10);
   p->Present(crt);
-  EXPECT_EQ(pixel(5, 5), 0u) << "bar";
-  EXPECT_EQ(pixel(20, 16), crt.At(0, 0));
-  EXPECT_EQ(pixel(20 + 2 * 300, 16 + 2 * 200), crt.At(300, 200));
-  EXPECT_EQ(pixel(999, 799), 0u) << "bar";
+  expectWindow({20, 16, 960, 768}, "bars after a resize");
+  SDL_SetWindowSize(window, 1500, 1200);
+  p->Sleep(10);
+  expectWindow({30, 24, 1440, 1152}, "three times, repainted at the resize itself");
+
+  // Uncovered: the window's pixels are lost and painted again from the last frame.
+  SDL_FillRect(SDL_GetWindowSurface(window), nullptr, 0x123456);
+  SDL_Event exposed{};
+  exposed.type = SDL_WINDOWEVENT;
+  exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+  exposed.window.windowID = SDL_GetWindowID(window);
+  SDL_PushEvent(&exposed);
+  p->Sleep(10);
+  expectWindow({30, 24, 1440, 1152}, "repainted when uncovered");
 
   // F11 and Alt+Enter belong to the window: fullscreen on and off, no key for the game.
   PushKey(true, SDLK_F11);
   PushKey(false, SDLK_F11);
   p->Sleep(10);
   EXPECT_TRUE(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_Rect desktop;
+  ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0);
+  expectWindow(LetterboxRect(desktop.w, desktop.h), "fullscreen");
   PushKey(true, SDLK_RETURN, false, KMOD_LALT);
   p->Sleep(10);
   EXPECT_FALSE(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN);
+  p->Present(crt);
+  SDL_GetWindowSize(window, &w, &h);
+  expectWindow(LetterboxRect(w, h), "back in the window");
   PushKey(true, SDLK_RETURN);
   p->Sleep(10);
   EXPECT_FALSE(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) << "Enter alone does nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWays, SdlPaintTest,
+                         ::testing::Values(PaintWay::Renderer, PaintWay::WindowSurface),
+                         [](const ::testing::TestParamInfo<PaintWay>& way) {
+                           return way.param == PaintWay::Renderer ? "Renderer" : "WindowSurface";
+                         });
+
+// SDL's software renderer would only scale on the processor too, less directly: left alone, the
+// window is painted straight into its pixels. (A graphics card keeps the renderer.)
+TEST(SdlPaintWay, AutomaticSkipsASoftwareRenderer) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  for (auto [way, expected] : {std::pair{PaintWay::Automatic, "window surface"},
+                               std::pair{PaintWay::Renderer, "renderer software"},
+                               std::pair{PaintWay::WindowSurface, "window surface"}}) {
+    SDL_Window* window = SDL_CreateWindow("test", 0, 0, 960, 768, 0);
+    ASSERT_TRUE(window) << SDL_GetError();
+    std::string error;
+    auto painter = OpenWindowPainter(window, way, &error);
+    ASSERT_TRUE(painter) << error;
+    EXPECT_EQ(painter->Describe(), expected);
+    painter.reset();
+    SDL_DestroyWindow(window);
+  }
+  SDL_Quit();
 }
 
 TEST_F(SdlPlatformTest, MusicDeviceKeepsTheClassicStatesOfATrack) {
