@@ -6,6 +6,7 @@
 
 #include "platform/midi_length.h"
 #include "support/recording_events.h"
+#include "support/temp_files.h"
 #include "support/tiny_midi.h"
 
 namespace platform {

@@ -15,6 +15,7 @@
 #include "platform/sdl_screen.h"
 #include "platform/sound_font.h"
 #include "support/recording_events.h"
+#include "support/temp_files.h"
 #include "support/tiny_midi.h"
 
 namespace platform {

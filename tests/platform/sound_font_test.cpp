@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "support/tiny_midi.h"
+#include "support/temp_files.h"
 
 namespace platform {
 namespace {

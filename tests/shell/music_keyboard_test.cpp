@@ -2,6 +2,7 @@
 
 #include "shell/keyboard.h"
 #include "shell/music.h"
+#include "support/temp_files.h"
 #include "support/test_game.h"
 #include "support/tiny_midi.h"
 

@@ -1,7 +1,5 @@
 #include "support/data_folder.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -22,22 +20,6 @@ void PutName(std::vector<uint8_t>& record, size_t at, std::string_view name) {
 
 }  // namespace
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "korvela-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  // Files a test made read-only must not keep the folder from going.
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ec)) {
-    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-  }
-  std::filesystem::remove_all(path_, ec);
-}
-
 void WriteEventMap(const std::filesystem::path& dataDir, std::string_view name, int size,
                    const std::vector<EventCell>& events) {
   std::filesystem::create_directories(dataDir);
@@ -55,18 +37,6 @@ void WriteEventMap(const std::filesystem::path& dataDir, std::string_view name, 
   std::vector<uint8_t> layer(side * side, 0);
   for (const EventCell& e : events) layer[static_cast<size_t>(e.y) * side + e.x] = e.code;
   WriteBytes(dataDir / layerName, layer);
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace korvela::testing

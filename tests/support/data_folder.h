@@ -7,20 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "support/temp_files.h"
+
 namespace korvela::testing {
-
-// A fresh folder under the system's temporary folder, removed with its contents at the end.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 struct EventCell {
   int x, y;
@@ -31,9 +20,5 @@ struct EventCell {
 // holds `events` (every other cell 0).
 void WriteEventMap(const std::filesystem::path& dataDir, std::string_view name, int size,
                    const std::vector<EventCell>& events = {});
-
-// Writes bytes to a file, replacing it.
-void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
 
 }  // namespace korvela::testing

@@ -1,9 +1,5 @@
 #include "support/tiny_midi.h"
 
-#include <unistd.h>
-
-#include <fstream>
-
 namespace korvela::testing {
 
 namespace {
@@ -48,19 +44,6 @@ std::string TinyMidi(int notes, uint32_t microsPerQuarter) {
   file += "MTrk";
   Be(file, static_cast<uint32_t>(track.size()), 4);
   return file + track;
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::filesystem::path FreshTempDir(const std::string& name) {
-  const auto dir =
-      std::filesystem::temp_directory_path() / ("korvela-" + name + "-" + std::to_string(getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
 }
 
 }  // namespace korvela::testing

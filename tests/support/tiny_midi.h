@@ -9,8 +9,5 @@ namespace korvela::testing {
 
 // `notes` quarter notes of middle C and its neighbours at `microsPerQuarter`, 480 ticks each.
 std::string TinyMidi(int notes, uint32_t microsPerQuarter = 500000);
-void WriteFile(const std::filesystem::path& path, const std::string& bytes);
-// A fresh empty folder under the system's temporary folder.
-std::filesystem::path FreshTempDir(const std::string& name);
 
 }  // namespace korvela::testing

@@ -6,8 +6,8 @@
 
 #include "platform/font.h"
 #include "platform/image_io.h"
+#include "support/temp_files.h"
 #include "support/test_game.h"
-#include "support/tiny_midi.h"
 
 namespace korvela {
 namespace {
