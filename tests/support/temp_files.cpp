@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -9,8 +10,13 @@
 namespace korvela::testing {
 
 std::filesystem::path FreshTempDir(const std::string& name) {
+  // Test names may hold characters a file name cannot ("Suite/Case"): keep letters and digits.
+  std::string safe = name;
+  for (char& c : safe) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '-';
+  }
   std::string pattern =
-      (std::filesystem::temp_directory_path() / ("korvela-" + name + "-XXXXXX")).string();
+      (std::filesystem::temp_directory_path() / ("korvela-" + safe + "-XXXXXX")).string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
   return pattern;
 }
