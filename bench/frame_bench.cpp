@@ -5,7 +5,7 @@
 
 #include "platform/headless_platform.h"
 #include "shell/frame_loop.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/input_script.h"
 #include "platform/sdl_platform.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/program.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // Enemies, bosses and their bullets.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

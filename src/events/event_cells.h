@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the codes of the map's second layer do under the heroine, and the search command.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

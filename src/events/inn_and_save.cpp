@@ -1,9 +1,9 @@
 #include "events/inn_and_save.h"
 
 #include "events/event_cells.h"
-#include "shell/keyboard.h"
-#include "shell/music.h"
-#include "shell/save_file.h"
+#include "game/keyboard.h"
+#include "game/music.h"
+#include "game/save_file.h"
 #include "text/message.h"
 
 namespace korvela {

@@ -1,7 +1,7 @@
 #pragma once
 // The inn bed and the save point of the top-down maps.
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -4,7 +4,7 @@
 
 #include "events/event_cells.h"
 #include "map/map_loader.h"
-#include "shell/music.h"
+#include "game/music.h"
 #include "weapons/weapons.h"
 
 namespace korvela {

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

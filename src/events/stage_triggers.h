@@ -1,7 +1,7 @@
 #pragma once
 // The tests of the field-event pass that are still to come, in their places in the pass.
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Drawing the visible part of the map, and keeping entities in place while the side view scrolls.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "map/shift_jis.h"
-#include "shell/fatal.h"
+#include "game/fatal.h"
 
 namespace korvela {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

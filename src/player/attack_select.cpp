@@ -2,8 +2,8 @@
 // through the kinds the heroine has. Both keys share one latch, re-armed when S or D is released.
 #include "player/attack_select.h"
 
-#include "shell/keyboard.h"
-#include "shell/music.h"
+#include "game/keyboard.h"
+#include "game/music.h"
 
 namespace korvela {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The attack icons and the S and D keys that choose the attacks of X and C.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -1,7 +1,7 @@
 #include "player/movement.h"
 
 #include "player/movement_shared.h"
-#include "shell/keyboard.h"
+#include "game/keyboard.h"
 
 namespace korvela {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Moving the heroine: top-down walking and side-view running, jumping and falling.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the movement routines share: looking up the cells around the heroine and stepping the
 // walking animation.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

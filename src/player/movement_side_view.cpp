@@ -5,7 +5,7 @@
 
 #include "map/map_draw.h"
 #include "player/movement_shared.h"
-#include "shell/keyboard.h"
+#include "game/keyboard.h"
 
 namespace korvela {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -8,8 +8,8 @@
 #include "player/attack_select.h"
 #include "player/movement.h"
 #include "player/status.h"
-#include "shell/keyboard.h"
-#include "shell/music.h"
+#include "game/keyboard.h"
+#include "game/music.h"
 #include "text/scenes.h"
 #include "weapons/weapons.h"
 

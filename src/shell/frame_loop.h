@@ -3,7 +3,7 @@
 // single routine owns (cool-downs, hurt window, MP regeneration, experience cap, death, Escape,
 // ending and pacing).
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

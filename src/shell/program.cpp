@@ -1,6 +1,6 @@
 #include "shell/program.h"
 
-#include "shell/fatal.h"
+#include "game/fatal.h"
 #include "shell/frame_loop.h"
 #include "shell/title_screen.h"
 #include "shell/window.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The program from window load to close: title screen, frame loop, title screen, ...
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

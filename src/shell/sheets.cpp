@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/image_io.h"
-#include "shell/fatal.h"
+#include "game/fatal.h"
 
 namespace korvela {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -6,9 +6,9 @@
 
 #include "map/map_loader.h"
 #include "platform/font.h"
-#include "shell/keyboard.h"
-#include "shell/music.h"
-#include "shell/save_file.h"
+#include "game/keyboard.h"
+#include "game/music.h"
+#include "game/save_file.h"
 #include "text/scenes.h"
 
 namespace korvela {

@@ -1,7 +1,7 @@
 #pragma once
 // The title screen, and starting a new or a continued game.
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

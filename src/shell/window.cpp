@@ -1,6 +1,6 @@
 #include "shell/window.h"
 
-#include "shell/music.h"
+#include "game/music.h"
 #include "shell/sheets.h"
 
 namespace korvela {

@@ -2,7 +2,7 @@
 // The window's own events: load, unload, key release and the music timer.
 
 #include "platform/platform.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -1,8 +1,8 @@
 #include "text/message.h"
 
 #include "player/status.h"
-#include "shell/keyboard.h"
-#include "shell/music.h"
+#include "game/keyboard.h"
+#include "game/music.h"
 #include "text/markup.h"
 #include "text/message_window.h"
 

@@ -2,7 +2,7 @@
 // The message window: typed text with its mark-up codes.
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

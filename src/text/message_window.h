@@ -1,7 +1,7 @@
 #pragma once
 // The message window at the bottom of the play screen: a black box with a light grey outline
 // and five lines of text, 24 pixels apart.
-#include "shell/game.h"
+#include "game/game.h"
 #include "text/markup.h"
 
 namespace korvela {

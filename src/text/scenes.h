@@ -1,6 +1,6 @@
 #pragma once
 // The story scenes.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

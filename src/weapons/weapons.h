@@ -1,6 +1,6 @@
 #pragma once
 // The heroine's attacks: shots, the pillar of fire and bombs.
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

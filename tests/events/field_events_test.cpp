@@ -5,7 +5,7 @@
 #include "events/event_cells.h"
 #include "events/map_changes.h"
 #include "map/map_loader.h"
-#include "shell/save_file.h"
+#include "game/save_file.h"
 #include "support/data_folder.h"
 #include "support/test_game.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "map/shift_jis.h"
-#include "shell/fatal.h"
+#include "game/fatal.h"
 #include "support/data_folder.h"
 #include "support/test_game.h"
 

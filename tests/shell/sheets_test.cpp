@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/image_io.h"
-#include "shell/fatal.h"
+#include "game/fatal.h"
 #include "support/test_game.h"
 
 namespace korvela {

@@ -5,7 +5,7 @@
 #include "platform/font.h"
 #include "platform/image_io.h"
 #include "shell/frame_loop.h"
-#include "shell/save_file.h"
+#include "game/save_file.h"
 #include "support/data_folder.h"
 #include "support/test_game.h"
 

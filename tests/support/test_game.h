@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/headless_platform.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela::testing {
 

@@ -1,4 +1,4 @@
-#include "shell/fatal.h"
+#include "game/fatal.h"
 
 namespace korvela {
 

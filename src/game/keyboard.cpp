@@ -1,4 +1,4 @@
-#include "shell/keyboard.h"
+#include "game/keyboard.h"
 
 namespace korvela {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/keyboard.h"
-#include "shell/music.h"
+#include "game/keyboard.h"
+#include "game/music.h"
 #include "support/temp_files.h"
 #include "support/test_game.h"
 #include "support/tiny_midi.h"

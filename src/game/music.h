@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

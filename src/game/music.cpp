@@ -1,4 +1,4 @@
-#include "shell/music.h"
+#include "game/music.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "shell/save_file.h"
+#include "game/save_file.h"
 
 #include <gtest/gtest.h>
 

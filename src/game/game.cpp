@@ -1,4 +1,4 @@
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

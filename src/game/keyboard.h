@@ -1,7 +1,7 @@
 #pragma once
 // Reading the keyboard: every routine polls the keys it needs when it runs.
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace korvela {
 
