@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "game/game.h"
 #include "platform/headless_platform.h"
 #include "shell/frame_loop.h"
-#include "game/game.h"
 
 namespace {
 

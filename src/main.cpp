@@ -8,12 +8,12 @@
 #include <memory>
 #include <sstream>
 
+#include "game/game.h"
 #include "platform/font.h"
 #include "platform/headless_platform.h"
 #include "platform/input_script.h"
 #include "platform/sdl_platform.h"
 #include "shell/command_line.h"
-#include "game/game.h"
 #include "shell/program.h"
 
 namespace {

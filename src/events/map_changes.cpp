@@ -3,8 +3,8 @@
 #include <array>
 
 #include "events/event_cells.h"
-#include "map/map_loader.h"
 #include "game/music.h"
+#include "map/map_loader.h"
 #include "weapons/weapons.h"
 
 namespace korvela {

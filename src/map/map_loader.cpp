@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "map/shift_jis.h"
 #include "game/fatal.h"
+#include "map/shift_jis.h"
 
 namespace korvela {
 

@@ -1,7 +1,7 @@
 // Levelling: once the experience reaches the next threshold, one level and 10 points in one
 // stat, the largest stat being the least likely to grow.
-#include "player/status.h"
 #include "game/music.h"
+#include "player/status.h"
 
 namespace korvela {
 

@@ -1,7 +1,7 @@
 #include "player/movement.h"
 
-#include "player/movement_shared.h"
 #include "game/keyboard.h"
+#include "player/movement_shared.h"
 
 namespace korvela {
 

@@ -3,9 +3,9 @@
 // and ScrollY is how many pixels she stands above her row.
 #include <algorithm>
 
+#include "game/keyboard.h"
 #include "map/map_draw.h"
 #include "player/movement_shared.h"
-#include "game/keyboard.h"
 
 namespace korvela {
 

@@ -1,7 +1,7 @@
 // Top-down walking: the heroine stays in her screen cell and the map slides under her in steps
 // of 8 pixels. The origin wraps at 256 whatever the map's size.
-#include "player/movement_shared.h"
 #include "game/keyboard.h"
+#include "player/movement_shared.h"
 
 namespace korvela {
 

@@ -4,12 +4,12 @@
 
 #include "enemies/enemies.h"
 #include "events/field_events.h"
+#include "game/keyboard.h"
+#include "game/music.h"
 #include "map/map_draw.h"
 #include "player/attack_select.h"
 #include "player/movement.h"
 #include "player/status.h"
-#include "game/keyboard.h"
-#include "game/music.h"
 #include "text/scenes.h"
 #include "weapons/weapons.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "platform/image_io.h"
 #include "game/fatal.h"
+#include "platform/image_io.h"
 
 namespace korvela {
 

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string_view>
 
-#include "map/map_loader.h"
-#include "platform/font.h"
 #include "game/keyboard.h"
 #include "game/music.h"
 #include "game/save_file.h"
+#include "map/map_loader.h"
+#include "platform/font.h"
 #include "text/scenes.h"
 
 namespace korvela {

@@ -1,8 +1,8 @@
 #pragma once
 // The window's own events: load, unload, key release and the music timer.
 
-#include "platform/platform.h"
 #include "game/game.h"
+#include "platform/platform.h"
 
 namespace korvela {
 

@@ -1,8 +1,8 @@
 #include "text/message.h"
 
-#include "player/status.h"
 #include "game/keyboard.h"
 #include "game/music.h"
+#include "player/status.h"
 #include "text/markup.h"
 #include "text/message_window.h"
 

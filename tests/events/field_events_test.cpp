@@ -4,8 +4,8 @@
 
 #include "events/event_cells.h"
 #include "events/map_changes.h"
-#include "map/map_loader.h"
 #include "game/save_file.h"
+#include "map/map_loader.h"
 #include "support/data_folder.h"
 #include "support/test_game.h"
 

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "map/shift_jis.h"
 #include "game/fatal.h"
+#include "map/shift_jis.h"
 #include "support/data_folder.h"
 #include "support/test_game.h"
 

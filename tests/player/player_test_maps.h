@@ -1,7 +1,7 @@
 #pragma once
 // Small maps and picture sheets for the player tests.
-#include "player/movement.h"
 #include "game/game.h"
+#include "player/movement.h"
 #include "support/test_game.h"
 
 namespace korvela::testing {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/image_io.h"
 #include "game/fatal.h"
+#include "platform/image_io.h"
 #include "support/test_game.h"
 
 namespace korvela {

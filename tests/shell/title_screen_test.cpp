@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "game/save_file.h"
 #include "platform/font.h"
 #include "platform/image_io.h"
 #include "shell/frame_loop.h"
-#include "game/save_file.h"
 #include "support/data_folder.h"
 #include "support/test_game.h"
 

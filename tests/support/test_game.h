@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "platform/headless_platform.h"
 #include "game/game.h"
+#include "platform/headless_platform.h"
 
 namespace korvela::testing {
 
