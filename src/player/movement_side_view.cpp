@@ -62,12 +62,13 @@ void Fall(Game& g) {
 }
 
 // Steps the view 8 pixels sideways and keeps every entity in its place on the map. Returns
-// false when the move ends the turn without touching the pose.
+// false only for the short step left inside a tile, which ends the turn without touching the
+// pose; a step blocked by a wall still counts as a move for the jumping pose.
 bool RunSideways(Game& g, char code) {
   PlayerRecord& p = g.Player;
   if (code == '3') {
     p.Facing = 0;
-    if (CellSolid(g, 8, 0) || CellSolid(g, 8, 1)) return false;
+    if (CellSolid(g, 8, 0) || CellSolid(g, 8, 1)) return true;
     g.ScrollX = static_cast<int16_t>(g.ScrollX + 8);
     ShiftEntities(g);
     if (g.ScrollX >= kTileSize) {
@@ -84,7 +85,7 @@ bool RunSideways(Game& g, char code) {
     ShiftEntities(g);
     return false;
   }
-  if (CellSolid(g, 6, 0) || CellSolid(g, 6, 1)) return false;
+  if (CellSolid(g, 6, 0) || CellSolid(g, 6, 1)) return true;
   g.MapOriginX = static_cast<int16_t>(g.MapOriginX - 1);
   g.ScrollX = 24;
   ShiftEntities(g);

@@ -7,9 +7,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cat > "$work/input.txt" <<'SCRIPT'
-# start a new game, walk right a little, then give up with Escape
+# start a new game (a tap: a Space still held on the field would search), walk right a
+# little, then give up with Escape
 300 down Space
-400 up Space
+300 up Space
 1000 down Right
 1400 up Right
 2000 down Escape

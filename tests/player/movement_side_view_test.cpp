@@ -177,6 +177,26 @@ TEST_F(SideView, WallsStopHerAndMidStepLeftEndsTheTurn) {
   EXPECT_EQ(g.ScrollX, 8);
 }
 
+TEST(SideViewWalls, JumpingIntoAWallWithTheArrowHeldShowsTheJumpingPose) {
+  // Walls right beside her on both sides, in her upper row; she jumps and pushes against each.
+  for (Key arrow : {Key::Right, Key::Left}) {
+    SCOPED_TRACE(platform::KeyName(arrow));
+    TestGame t;
+    Game& g = t.g;
+    MakeMap(g, 64, 1, 10, 10);
+    FillMapRow(g, 17, 0, 63, kFloor);
+    g.MapLayer1(18, 15) = kFloor;
+    g.MapLayer1(16, 15) = kFloor;
+    MovePlayer(g);  // settle on the ground
+    t.platform.Press(Key::Z);
+    t.platform.Press(arrow);
+    MovePlayer(g);
+    EXPECT_EQ(g.Player.Jumping, -1);
+    EXPECT_EQ(g.ScrollX, 0) << "the wall holds her";
+    EXPECT_EQ(g.Player.AnimStep, 2);
+  }
+}
+
 TEST_F(SideView, LookupsOutsideTheMapAreSolid) {
   // The band's right edge: column 8 lies beyond the layer.
   g.MapOriginX = 64 - 8;
