@@ -65,24 +65,19 @@ struct Combat : ::testing::Test {
   }
 
   EnemyRecord& PutEnemy(int slot, int16_t kind, float x, float y, int16_t hp) {
-    EnemyRecord& e = g.Enemies[slot];
-    e = EnemyRecord{};
+    return g.Enemies[slot] = Target(kind, x, y, hp);
+  }
+  EnemyRecord& PutBoss(int slot, int16_t kind, float x, float y, int16_t hp) {
+    return g.Bosses[slot] = Target(kind, x, y, hp);
+  }
+  static EnemyRecord Target(int16_t kind, float x, float y, int16_t hp) {
+    EnemyRecord e;
     e.Kind = kind;
     e.X = x;
     e.Y = y;
     e.Active = -1;
     e.Hp = hp;
     return e;
-  }
-  EnemyRecord& PutBoss(int slot, int16_t kind, float x, float y, int16_t hp) {
-    EnemyRecord& b = g.Bosses[slot];
-    b = EnemyRecord{};
-    b.Kind = kind;
-    b.X = x;
-    b.Y = y;
-    b.Active = -1;
-    b.Hp = hp;
-    return b;
   }
   ShotRecord& PutShot(int slot, int16_t x, int16_t y, int16_t dx, uint8_t power = 1) {
     ShotRecord& s = g.Shots[slot];

@@ -68,12 +68,6 @@ TEST_F(Defeats, ExperienceSoundAndCaptionByKind) {
   }
 }
 
-TEST_F(Defeats, ExperienceStopsAt5000) {
-  g.Player.PlayerExp = 4900;
-  ShootDown(5, true);
-  EXPECT_EQ(g.Player.PlayerExp, 5000);
-}
-
 TEST_F(Defeats, TheFirstBossesSetTheirFlagsUnlessTheirItemIsAlreadyUsed) {
   struct Case {
     int16_t kind;

@@ -113,14 +113,6 @@ TEST_F(Flight, AShotHitsOnlyWithItsCentreStrictlyInsideTheRegion) {
   }
 }
 
-TEST_F(Flight, ACentreExactlyOnTheLeftEdgeMisses) {
-  PutEnemy(0, 0, 200, 80, 2);
-  PutShot(0, 200 - 16 - 16, 100, 16);  // centre x = 200 after the step
-  ShotHits(g);
-  EXPECT_EQ(g.Enemies[0].Hp, 2);
-  EXPECT_EQ(g.Shots[0].Active, -1);
-}
-
 TEST_F(Flight, OneShotHurtsEveryTargetAtItsCentreEvenAsItLeaves) {
   PutEnemy(0, 1, 200, 80, 5);
   PutEnemy(4, 2, 195, 70, 8);

@@ -1,9 +1,6 @@
 // The attacks on screen: which sonota cell each state shows and where, drawn with its mask.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "platform/image_io.h"
 #include "support/test_game.h"
 #include "weapons/weapons.h"
 
@@ -125,74 +122,6 @@ TEST_F(Drawing, FiresShowFromTheirSecondPhase) {
     g.Fires[5] = FireRecord{288, 90, 5, 2};  // slot 5 is never drawn
     DrawAll();
     EXPECT_EQ(g.Crt.At(288, 150), kWhite) << phase;
-  }
-}
-
-TEST_F(Drawing, AttacksHalfOffTheScreenAreClipped) {
-  g.Shots[0] = ShotRecord{-20, -10, -16, 0, -1, 1, 1, 2};
-  g.Bombs[0] = BombRecord{470, 380, 16, 0, 9, 1};
-  g.Fires[0] = FireRecord{-10, 300, 3, 2};
-  DrawAll();
-  EXPECT_EQ(g.Crt.At(0, 0), CellColour(128, 0));
-  EXPECT_EQ(g.Crt.At(479, 383), CellColour(128, 224));
-  EXPECT_EQ(g.Crt.At(0, 383), CellColour(288, 0));
-}
-
-// The real picture sheet: every attack's mask covers its picture exactly, so the ground around
-// it shows through. The screen is written to the build folder for a look.
-TEST(RealSheet, EveryAttackLeavesTheBackgroundAroundItAlone) {
-  TestGame t;
-  Game& g = t.g;
-  SetUpPlayScreen(g);
-  std::string error;
-  ASSERT_TRUE(platform::LoadPng(std::filesystem::path(KORVELA_BUILD_DIR) / "assets" / "sonota.png",
-                                &g.sonota, &error))
-      << error;
-  const Color ground = 0x3A6EA5;
-  g.Crt.Clear(ground);
-  g.Shots[0] = ShotRecord{20, 40, 16, 0, -1, 0, 0, 1};
-  g.Shots[1] = ShotRecord{70, 40, -16, 0, -1, 1, 0, 1};
-  g.Shots[2] = ShotRecord{120, 40, 16, 0, -1, 0, 1, 2};
-  g.Shots[3] = ShotRecord{170, 40, -16, 0, -1, 1, 1, 2};
-  g.Bombs[0] = BombRecord{240, 60, 16, 0, 1, 1};
-  g.Bombs[1] = BombRecord{60, 200, 16, 0, 3, 1};
-  g.Bombs[2] = BombRecord{150, 200, 16, 0, 6, 1};
-  g.Bombs[3] = BombRecord{240, 200, 16, 0, 10, 1};
-  g.Fires[0] = FireRecord{320, 100, 3, 2};
-  g.Fires[1] = FireRecord{390, 100, 7, 2};
-  g.Fires[2] = FireRecord{460, 100, 10, 2};
-  DrawShots(g);
-  DrawBombs(g);
-  DrawFires(g);
-  ASSERT_TRUE(
-      platform::SavePng(g.Crt, std::filesystem::path(KORVELA_BUILD_DIR) / "attacks.png", &error))
-      << error;
-
-  struct Box {
-    int x, y, w, h;
-  } boxes[] = {{20, 40, 32, 32},    {70, 40, 32, 32},    {120, 40, 32, 32},  {170, 40, 32, 32},
-               {238, 55, 32, 32},   {28, 168, 64, 64},   {118, 168, 64, 64}, {208, 168, 64, 64},
-               {288, 100, 64, 128}, {358, 100, 64, 128}, {428, 100, 64, 128}};
-  auto inside = [&](int x, int y) {
-    for (const Box& b : boxes) {
-      if (x >= b.x && x < b.x + b.w && y >= b.y && y < b.y + b.h) return true;
-    }
-    return false;
-  };
-  for (int y = 0; y < 384; ++y) {
-    for (int x = 0; x < 480; ++x) {
-      if (!inside(x, y)) {
-        ASSERT_EQ(g.Crt.At(x, y), ground) << x << "," << y;
-      }
-    }
-  }
-  for (const Box& b : boxes) {
-    int painted = 0, clear = 0;
-    for (int y = b.y; y < b.y + b.h; ++y) {
-      for (int x = b.x; x < b.x + b.w; ++x) (g.Crt.At(x, y) == ground ? clear : painted) += 1;
-    }
-    EXPECT_GT(painted, 20) << b.x << "," << b.y << ": the attack shows";
-    EXPECT_GT(clear, 0) << b.x << "," << b.y << ": the ground shows around its shape";
   }
 }
 
