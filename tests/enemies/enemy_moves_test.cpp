@@ -168,15 +168,6 @@ TEST_F(EnemyStage, RunnerKeepsADashUntilARollEndsItAndTurnsAtEight) {
   EXPECT_TRUE(w.DX == 8 || w.DX == 16) << "a roll may start a new dash after the step";
 }
 
-TEST_F(EnemyStage, RunnerTakesFourRollsAFrame) {
-  g.HurtGuard = -1;
-  Floor(8);
-  Place(0, 3, 400, 193, 0).DX = -8;
-  const std::mt19937 before = g.Rng;
-  MoveEnemies(g);
-  EXPECT_EQ(g.Rng, After(before, 4));
-}
-
 TEST_F(EnemyStage, AnimationShowsFiveFramesOverThirteen) {
   g.HurtGuard = -1;
   EnemyRecord& e = Place(0, 0, 300, 0, 0);
@@ -250,15 +241,6 @@ TEST_F(EnemyStage, TwoContactsInOneFrameCostTenOnceAndTheGuardHoldsThemOff) {
   Place(0, 0, 240, 160, 0);
   MoveEnemies(g);
   EXPECT_EQ(g.Player.PlayerHp, 30);
-}
-
-TEST_F(EnemyStage, InactiveSlotsAreLeftAlone) {
-  EnemyRecord& e = Place(0, 0, 240, 160, 0);
-  e.Active = 0;
-  MoveEnemies(g);
-  EXPECT_EQ(e.X, 240);
-  EXPECT_EQ(e.Anim, 0);
-  EXPECT_EQ(g.Player.PlayerHp, 50);
 }
 
 }  // namespace

@@ -63,15 +63,6 @@ TEST_F(EnemyStage, BulletsAimAtTheHeroineWithASharedSignError) {
   EXPECT_EQ(Sounds("shot.wav"), 40 * 4);
 }
 
-TEST_F(EnemyStage, StartPointsRoundHalvesToEven) {
-  EnemyFire(g, 100.5f, 20.5f);
-  EnemyFire(g, 101.5f, -0.5f);
-  EXPECT_EQ(g.EnemyShots[0].X, 100);
-  EXPECT_EQ(g.EnemyShots[0].Y, 20);
-  EXPECT_EQ(g.EnemyShots[1].X, 102);
-  EXPECT_EQ(g.EnemyShots[1].Y, 0);
-}
-
 TEST_F(EnemyStage, AWalkingHeroineIsLedByFourPixels) {
   struct Case {
     int16_t facing, animStep;

@@ -75,15 +75,6 @@ TEST_F(EnemyStage, EnemiesStartByKind) {
   EXPECT_TRUE(seenLeft && seenRight);
 }
 
-TEST_F(EnemyStage, FlyersTakeTwoNumbersAndWalkersNone) {
-  const std::mt19937 before = g.Rng;
-  SpawnEnemy(g, 0);
-  EXPECT_EQ(g.Rng, After(before, 2));
-  SpawnEnemy(g, 2);
-  SpawnEnemy(g, 3);
-  EXPECT_EQ(g.Rng, After(before, 2));
-}
-
 TEST_F(EnemyStage, BossesStartByKind) {
   struct Start {
     int16_t hp;
