@@ -77,6 +77,28 @@ TEST_F(StageTest, UpgradesComeOnceTheTextsSetTheirFlags) {
   EXPECT_EQ(g.Player.PlayerMaxMp, 100) << "the MP cap rises exactly once";
 }
 
+TEST_F(StageTest, EnemyTriggerUsesUpOnlyItsOwnCell) {
+  for (uint8_t code = 160; code <= 163; ++code) {
+    SCOPED_TRACE(code);
+    SetUp();
+    for (auto& e : g.Enemies) e.Active = 0;
+    g.MapLayer2(Column(), Row()) = code;
+    g.MapLayer2(Column() + 1, Row()) = code;
+    g.MapLayer2(Column(), Row() + 1) = code;
+    FieldEvents(g);
+    EXPECT_EQ(g.MapLayer2(Column(), Row()), 0);
+    EXPECT_EQ(g.MapLayer2(Column(), Row() + 1), code) << "the cell below keeps its trigger";
+    ASSERT_EQ(Active(g.Enemies), 1);
+    EXPECT_EQ(g.Enemies[0].Kind, code - 160);
+    FieldEvents(g);
+    EXPECT_EQ(Active(g.Enemies), 1) << "a used-up cell starts nothing";
+    // One column on, the neighbour fires in its turn.
+    g.MapOriginX += 1;
+    FieldEvents(g);
+    EXPECT_EQ(Active(g.Enemies), 2);
+  }
+}
+
 TEST_F(StageTest, FullTablesUseTheTriggersUpWithoutStartingAnything) {
   for (int i = 0; i <= 9; ++i) g.Enemies[i].Active = -1;
   for (int i = 0; i <= 3; ++i) g.Bosses[i].Active = -1;
@@ -90,6 +112,43 @@ TEST_F(StageTest, FullTablesUseTheTriggersUpWithoutStartingAnything) {
   for (int dy = -4; dy <= 4; ++dy) EXPECT_EQ(g.MapLayer2(Column(), Row() + dy), 0) << dy;
   EXPECT_EQ(Active(g.Bosses), 4);
   EXPECT_TRUE(t.Effects("sound").empty()) << "no boss, no boss sound";
+}
+
+struct BossCase {
+  uint8_t code;
+  uint8_t bossStage, flag4, flag13;
+  int kind;  // -1: the trigger does nothing and keeps its column
+};
+
+TEST_F(StageTest, BossTriggersStartTheirKindUnderTheirConditions) {
+  const BossCase cases[] = {
+      {192, 0, 0, 0, -1}, {192, 1, 0, 0, 0}, {176, 0, 0, 0, 0}, {177, 0, 0, 0, 1},
+      {178, 0, 0, 0, 2},  {179, 0, 0, 0, 3}, {180, 0, 0, 0, 4}, {180, 0, 1, 0, 5},
+      {181, 0, 0, 0, 5},  {181, 0, 1, 0, 4}, {182, 0, 0, 0, 6}, {183, 0, 0, 0, -1},
+      {183, 0, 0, 1, 7},
+  };
+  for (const BossCase& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "code " << int(c.code) << " stage " << int(c.bossStage)
+                                      << " flag4 " << int(c.flag4) << " egg " << int(c.flag13));
+    SetUp();
+    for (auto& b : g.Bosses) b.Active = 0;
+    g.BossStage = c.bossStage;
+    g.Player.StoryFlags[4] = c.flag4;
+    g.Player.StoryFlags[13] = c.flag13;
+    DrawColumn(c.code);
+    FieldEvents(g);
+    if (c.kind < 0) {
+      EXPECT_EQ(Active(g.Bosses), 0);
+      EXPECT_EQ(g.MapLayer2(Column(), Row()), c.code) << "the column stays in place";
+      continue;
+    }
+    ASSERT_EQ(Active(g.Bosses), 1);
+    EXPECT_EQ(g.Bosses[0].Kind, c.kind);
+    // Four rows above to four rows below are used up; the line's ends beyond them stay.
+    for (int dy = -4; dy <= 4; ++dy) EXPECT_EQ(g.MapLayer2(Column(), Row() + dy), 0) << dy;
+    EXPECT_EQ(g.MapLayer2(Column(), Row() - 5), c.code);
+    EXPECT_EQ(g.MapLayer2(Column(), Row() + 5), c.code);
+  }
 }
 
 TEST_F(StageTest, TriggerColumnsAtTheLayerEdgesWriteOnlyInsideTheLayer) {
