@@ -120,6 +120,7 @@ struct Game {
   std::filesystem::path DataDir;
   std::filesystem::path SoundDir;
   std::filesystem::path AssetDir;
+  std::filesystem::path SaveDir;  // the folder of the save file; empty: DataDir
 
   // Screen.
   int16_t ScreenWidth = 0;

@@ -18,7 +18,7 @@ using SaveImage = std::array<uint8_t, kSaveFileBytes>;
 SaveImage EncodePlayerRecord(const PlayerRecord& p);
 PlayerRecord DecodePlayerRecord(const SaveImage& bytes);
 
-// g.DataDir / "SaveData.DAT".
+// "SaveData.DAT" in g.SaveDir (in g.DataDir when no save folder is set).
 std::filesystem::path SaveFilePath(const Game& g);
 
 // Writes the record so that the old file is replaced only by a complete new one: a temporary

@@ -31,6 +31,8 @@ class SdlAudio {
   std::string SendMusicCommand(std::string_view command);
   // Starts the effect on channel 0; a missing or unreadable file is silent.
   void PlaySound(const std::filesystem::path& wav);
+  // Volumes 0..100 of the music and of the effects.
+  void SetVolumes(int music, int effects);
 
  private:
   // Where the open track stands. "Stopped" in the device's sense is every state but Playing.
