@@ -30,18 +30,36 @@ town_to_field='300 down C
 6400 up Right
 '
 
-# stage_fight_run WALK ENTER STOP_X AFTER: plays WALK (the script up to the stage), then from
-# ENTER ms runs right holding the jump and the shot. A first run finds when the view's origin
-# reaches STOP_X (the boss line); the real run lets go of Right and the jump just past it,
-# shoots for 20 seconds and walks right for AFTER ms more. Sets `line`, `boss` (the boss's first
-# frame) and `fell` (the first frame without it).
+# walk START_MS MOVE...: script lines for moves like "Up 7" (seven tiles up), one after the
+# other from START_MS; sets `walked` to the time after the last.
+walk() {
+  local t=$1 key n
+  shift
+  for move in "$@"; do
+    read -r key n <<< "$move"
+    printf '%s down %s\n%s up %s\n' "$t" "$key" $((t + 160 * n)) "$key"
+    t=$((t + 160 * n + 120))
+  done
+  walked=$t
+}
+
+# stage_fight_run WALK ENTER STOP_X AFTER [TAPS]: plays WALK (the script up to the stage), then
+# from ENTER ms runs right holding the jump and the shot. A first run finds when the view's
+# origin reaches STOP_X (the boss line); the real run lets go of Right and the jump just past
+# it, shoots for 20 seconds and hops on right for AFTER ms more, tapping Space all the while if
+# TAPS is given (for the messages of pick-ups on the way). Sets `line`, `boss` (the boss's
+# first frame) and `fell` (the first frame without it).
 stage_fight_run() {
-  local walk=$1 enter=$2 stop_x=$3 after=$4
+  local walk=$1 enter=$2 stop_x=$3 after=$4 taps=${5:-}
   stage_input() {
     printf '%s' "$walk"
     printf '%s down Right\n%s down Z\n%s down X\n%s up Right\n%s up Z\n' \
       "$enter" "$enter" "$enter" "$1" "$1"
-    printf '%s up X\n%s down Right\n%s up Right\n' "$2" "$2" $(($2 + after))
+    printf '%s up X\n%s down Right\n%s down Z\n%s up Right\n%s up Z\n' \
+      "$2" "$2" "$2" $(($2 + after)) $(($2 + after))
+    if [ -n "$taps" ]; then
+      for ((t = $2; t < $2 + after; t += 700)); do printf '%s down Space\n%s up Space\n' "$t" $((t + 60)); done
+    fi
   }
   stage_input 90000 90000 > "$work/input.txt"
   run_game 60000
