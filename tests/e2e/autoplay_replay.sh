@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The player program plays the headless game from the title through the route as far as the
+# world goes, by keys alone; its keys, replayed by the plain headless game, must give the same
+# log line for line (the proof that it only pressed keys and that a run is deterministic).
+set -euo pipefail
+bin=$1
+build=$2
+source "$(dirname "$0")/lib/session.bash"
+copy_game_data
+cp -r "$work/game" "$work/fresh"
+
+set +e
+"$build/autoplay" --data "$work/game" --script "$work/input.txt" --log "$log" \
+  > "$work/summary.txt" 2> "$work/stderr.txt"
+status=$?
+set -e
+cat "$work/summary.txt"
+[ "$status" -eq 0 ] || fail "the player did not finish the route (exit status $status)"
+
+# Where today's route ends: into the ruins, past the first boss's line, and out to the field.
+staged=$(time_of '"mode":1,"map":"02"')
+[ -n "$staged" ] || fail "never reached the ruins"
+back=$(time_of '"mode":0,"map":"01"' "$staged")
+[ -n "$back" ] || fail "never came back out of the ruins"
+boss=$(time_of '"bosses":1' "$staged")
+[ -n "$boss" ] && [ "$boss" -lt "$back" ] || fail "never crossed the first boss's line"
+
+# The same keys through the plain game, on the same folder as it was before the run (the log
+# names the files it opens).
+rm -rf "$work/game"
+cp -r "$work/fresh" "$work/game"
+(cd "$work" && "$bin" --headless --data "$work/game" --input "$work/input.txt" \
+  --log "$work/replay.jsonl" 2> "$work/replay_stderr.txt") || fail "the replay failed"
+cmp -s "$log" "$work/replay.jsonl" ||
+  fail "the replay differs: $(diff "$log" "$work/replay.jsonl" | head -n 4)"
+echo "replay: $(wc -l < "$log") log lines, identical"

@@ -1,0 +1,136 @@
+#include "route_player.h"
+
+#include <algorithm>
+
+#include "top_down_path.h"
+
+namespace autoplay {
+
+namespace {
+
+using platform::Key;
+
+// A message page is answered this long after the game last drew a frame, and again as often
+// while it waits.
+constexpr uint64_t kTapEveryMs = 150;
+// A stage or a field with no way on for this many frames ends the run as stuck.
+constexpr uint64_t kNoWayFrames = 250;
+
+void Hold(KeySet& keys, Key k) { keys.set(static_cast<int>(k)); }
+
+bool Contains(const std::vector<uint8_t>& codes, uint8_t code) {
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+}  // namespace
+
+std::vector<Leg> Route() {
+  return {
+      {"into the ruins", "01", {36}, "02"},
+      {"through the ruins", "02", {37}, "01"},
+  };
+}
+
+RoutePlayer::RoutePlayer(std::vector<Leg> route) : route_(std::move(route)) {}
+
+void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
+  if (what == "music" && detail.find("Stones2.mid") != std::string::npos &&
+      detail.rfind("open", 0) == 0) {
+    // The title's music: a game that was being played has ended.
+    if (played_) ++summary_.deaths;
+    atTitle_ = true;
+    stage_.reset();
+  }
+  if (what == "file" && detail == "SaveData.DAT") saved_ = true;
+}
+
+KeySet RoutePlayer::AtTitle() {
+  KeySet keys;
+  // Press and release on alternate looks, so each press is a fresh one.
+  tapping_ = !tapping_;
+  if (tapping_) Hold(keys, saved_ ? Key::C : Key::Space);
+  return keys;
+}
+
+KeySet RoutePlayer::BetweenFrames(const Senses& s) {
+  if (atTitle_) return AtTitle();
+  KeySet keys;
+  if (tapping_) {
+    tapping_ = false;  // let go of the last tap
+  } else if (s.now - lastTapAt_ >= kTapEveryMs) {
+    tapping_ = true;
+    lastTapAt_ = s.now;
+    Hold(keys, Key::Space);
+  }
+  return keys;
+}
+
+void RoutePlayer::TrackBosses(const platform::FrameRecord& f) {
+  if (f.bosses > 0 && bossesShown_ == 0) summary_.bosses.push_back({f.level, 0, false});
+  if (f.bosses > 0 && !summary_.bosses.empty()) ++summary_.bosses.back().frames;
+  if (f.bosses == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
+    summary_.bosses.back().won = true;
+  }
+  bossesShown_ = f.bosses;
+}
+
+KeySet RoutePlayer::TopDown(const korvela::Game& g, const Leg& leg) {
+  KeySet keys;
+  // Between cells she keeps going the way she went; a turn is chosen on a cell.
+  if (walking_ && (g.ScrollX != 0 || g.ScrollY != 0)) {
+    Hold(keys, *walking_);
+    return keys;
+  }
+  walking_ = FirstStepTowards(g, [&](Cell, uint8_t code) { return Contains(leg.goal, code); });
+  if (walking_) {
+    noWayFrames_ = 0;
+    Hold(keys, *walking_);
+  } else if (++noWayFrames_ > kNoWayFrames) {
+    summary_.stuck = true;
+  }
+  return keys;
+}
+
+KeySet RoutePlayer::InPlay(const Senses& s) {
+  const platform::FrameRecord& f = *s.frame;
+  const korvela::Game& g = *s.game;
+  atTitle_ = false;
+  played_ = true;
+  tapping_ = false;
+  ++summary_.frames;
+  summary_.level = f.level;
+  TrackBosses(f);
+  const bool mapChanged = f.map != mapShown_ || f.mode != modeShown_;
+  mapShown_ = f.map;
+  modeShown_ = f.mode;
+  if (mapChanged) {
+    stage_.reset();
+    walking_.reset();
+    // The leg is walked once the game shows the map it leads to.
+    if (leg_ < route_.size() && route_[leg_].arrive == f.map && route_[leg_].map != f.map) {
+      ++leg_;
+      ++summary_.legsDone;
+    }
+  }
+  if (leg_ >= route_.size()) {
+    summary_.finished = true;
+    return {};
+  }
+  const Leg& leg = route_[leg_];
+  summary_.lastLeg = leg.name;
+  if (f.mode == 1) {
+    if (!stage_) {
+      stage_ = std::make_unique<StageRunner>(
+          [goal = leg.goal](uint8_t code) { return Contains(goal, code); });
+    }
+    return stage_->Decide(g);
+  }
+  return TopDown(g, leg);
+}
+
+KeySet RoutePlayer::Decide(const Senses& s) {
+  if (!s.frame) return BetweenFrames(s);
+  return InPlay(s);
+}
+
+}  // namespace autoplay
