@@ -17,13 +17,16 @@ set -e
 cat "$work/summary.txt"
 [ "$status" -eq 0 ] || fail "the player did not finish the route (exit status $status)"
 
-# Where today's route ends: into the ruins, past the first boss's line, and out to the field.
+# Where today's route ends: into the ruins, the first boss beaten, and out to the field.
 staged=$(time_of '"mode":1,"map":"02"')
 [ -n "$staged" ] || fail "never reached the ruins"
-back=$(time_of '"mode":0,"map":"01"' "$staged")
-[ -n "$back" ] || fail "never came back out of the ruins"
 boss=$(time_of '"bosses":1' "$staged")
-[ -n "$boss" ] && [ "$boss" -lt "$back" ] || fail "never crossed the first boss's line"
+[ -n "$boss" ] || fail "never crossed the first boss's line"
+beaten=$(time_of '"bosses":0' "$boss")
+back=$(time_of '"mode":0,"map":"01"' "$staged")
+[ -n "$back" ] && [ -n "$beaten" ] && [ "$beaten" -lt "$back" ] ||
+  fail "did not beat the first boss and come back out of the ruins"
+grep -q '^boss fight 1: .* won$' "$work/summary.txt" || fail "the summary does not count the win"
 
 # The same keys through the plain game, on the same folder as it was before the run (the log
 # names the files it opens).

@@ -1,7 +1,7 @@
 // autoplay: plays the headless game from the title by pressing keys, writes the keys it pressed
 // as an input script and prints a summary of the run.
 //
-//   autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS]
+//   autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS] [--stop-at-boss N]
 //
 // The script replayed with `korvela --headless --input FILE` plays the same game.
 
@@ -23,6 +23,7 @@ namespace {
 struct Options {
   std::filesystem::path dataDir, scriptPath, logPath;
   uint32_t untilMs = 3'600'000;  // an hour of play at most
+  int stopAtBoss = 0;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o) {
@@ -36,6 +37,9 @@ bool ParseOptions(int argc, char** argv, Options* o) {
       o->scriptPath = v;
     } else if (a == "--log") {
       o->logPath = v;
+    } else if (a == "--stop-at-boss") {
+      const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o->stopAtBoss);
+      if (ec != std::errc() || end != v.data() + v.size()) return false;
     } else if (a == "--until") {
       const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o->untilMs);
       if (ec != std::errc() || end != v.data() + v.size()) return false;
@@ -76,11 +80,13 @@ class Runner : public autoplay::Brain {
 int main(int argc, char** argv) {
   Options o;
   if (!ParseOptions(argc, argv, &o)) {
-    std::cerr << "usage: autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS]\n";
+    std::cerr << "usage: autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS]\n"
+                 "                [--stop-at-boss N]\n";
     return 2;
   }
   const auto started = std::chrono::steady_clock::now();
   autoplay::RoutePlayer player(autoplay::Route());
+  player.StopAtBoss(o.stopAtBoss);
   Runner runner(player);
   platform::HeadlessOptions options;
   options.logPath = o.logPath;

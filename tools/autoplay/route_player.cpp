@@ -41,7 +41,10 @@ void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
     atTitle_ = true;
     stage_.reset();
   }
-  if (what == "file" && detail == "SaveData.DAT") saved_ = true;
+  if (what == "file" && detail == "SaveData.DAT") {
+    saved_ = true;
+    legAtSave_ = leg_;
+  }
 }
 
 KeySet RoutePlayer::AtTitle() {
@@ -66,7 +69,12 @@ KeySet RoutePlayer::BetweenFrames(const Senses& s) {
 }
 
 void RoutePlayer::TrackBosses(const platform::FrameRecord& f) {
-  if (f.bosses > 0 && bossesShown_ == 0) summary_.bosses.push_back({f.level, 0, false});
+  if (f.bosses > 0 && bossesShown_ == 0) {
+    summary_.bosses.push_back({f.level, 0, false});
+    if (stopAtBoss_ > 0 && static_cast<int>(summary_.bosses.size()) >= stopAtBoss_) {
+      summary_.finished = true;
+    }
+  }
   if (f.bosses > 0 && !summary_.bosses.empty()) ++summary_.bosses.back().frames;
   if (f.bosses == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
     summary_.bosses.back().won = true;
@@ -94,6 +102,14 @@ KeySet RoutePlayer::TopDown(const korvela::Game& g, const Leg& leg) {
 KeySet RoutePlayer::InPlay(const Senses& s) {
   const platform::FrameRecord& f = *s.frame;
   const korvela::Game& g = *s.game;
+  if (atTitle_ || !played_) {
+    // A new game starts the route again; a continued one goes on from the last save.
+    leg_ = saved_ ? legAtSave_ : 0;
+    mapShown_ = f.map;
+    modeShown_ = f.mode;
+    stage_.reset();
+    walking_.reset();
+  }
   atTitle_ = false;
   played_ = true;
   tapping_ = false;

@@ -4,6 +4,8 @@
 #include <array>
 #include <unordered_map>
 
+#include "threats.h"
+
 namespace autoplay {
 
 namespace {
@@ -41,6 +43,9 @@ constexpr std::array<Move, 6> kMoves = {
 // The bound on the search: a stage is at most 256 columns, and the states a run can reach
 // there are a few hundred thousand.
 constexpr size_t kMaxStates = 1500000;
+
+// How many frames ahead she looks for enemies in her way.
+constexpr size_t kLookAhead = 16;
 
 }  // namespace
 
@@ -135,37 +140,80 @@ std::vector<Move> PlanMoves(const Game& g, const Body& start,
   return {};
 }
 
+void StageRunner::Replan(const Game& g, const Body& now) {
+  plan_ = PlanMoves(g, now, goal_);
+  expected_.clear();
+  Body b = now;
+  for (const Move& m : plan_) {
+    StepBody(g, b, m);
+    expected_.push_back(b);
+  }
+  if (!expected_.empty() && expected_.back().originX != now.originX) {
+    goalDir_ = expected_.back().originX > now.originX ? 1 : -1;
+  }
+  next_ = 0;
+  ++replans_;
+}
+
+Move StageRunner::Choose(const Game& g, const Body& now) {
+  const auto enemies = SeeEnemies(g);
+  // The plan's next frames, as far as the look ahead goes.
+  std::vector<Body> path;
+  if (!dodging_) {
+    for (size_t i = next_; i < expected_.size() && path.size() < kLookAhead; ++i) {
+      path.push_back(expected_[i]);
+    }
+    if (!path.empty() && FirstContact(g, enemies, path) == 0) return plan_[next_++];
+  }
+  // Something is in the way, or she is already off the plan: try each move held for the look
+  // ahead and take the one that keeps clear longest and gets furthest.
+  Move best;
+  int bestScore = -1000000;
+  bool bestClear = false;
+  for (const Move& m : kMoves) {
+    Body b = now;
+    path.clear();
+    bool alive = true;
+    for (size_t k = 0; k < kLookAhead && alive; ++k) {
+      alive = StepBody(g, b, m);
+      path.push_back(b);
+    }
+    if (!alive) continue;
+    const int contact = FirstContact(g, enemies, path);
+    const int progress =
+        (b.originX * kTileSize + b.scrollX) - (now.originX * kTileSize + now.scrollX);
+    const int score =
+        (contact == 0 ? 100000 : contact * 1000) + progress * goalDir_ - (m.jump ? 1 : 0);
+    if (score > bestScore) {
+      bestScore = score;
+      best = m;
+      bestClear = contact == 0;
+    }
+  }
+  // Back to a plan once the way ahead is clear and she stands on the ground.
+  const bool calm = bestClear && best.dir == goalDir_ && now.lift == 0 && !now.jumping;
+  if (dodging_ && calm) {
+    dodging_ = false;
+    Replan(g, now);
+    if (next_ < plan_.size()) return plan_[next_++];
+  } else {
+    dodging_ = true;
+  }
+  return best;
+}
+
 KeySet StageRunner::Decide(const Game& g) {
   const Body now = ReadBody(g);
   const bool onPlan = next_ > 0 && next_ <= expected_.size() && expected_[next_ - 1] == now;
-  if (!onPlan || next_ >= plan_.size()) {
-    plan_ = PlanMoves(g, now, goal_);
-    expected_.clear();
-    Body b = now;
-    for (const Move& m : plan_) {
-      StepBody(g, b, m);
-      expected_.push_back(b);
-    }
-    next_ = 0;
-    ++replans_;
-  }
+  if (!dodging_ && (!onPlan || next_ >= plan_.size())) Replan(g, now);
+  const Move m = Choose(g, now);
   KeySet keys;
-  Move m;
-  if (next_ < plan_.size()) m = plan_[next_++];
   if (m.dir > 0) keys.set(static_cast<int>(platform::Key::Right));
   if (m.dir < 0) keys.set(static_cast<int>(platform::Key::Left));
   if (m.jump) keys.set(static_cast<int>(platform::Key::Z));
-
   // Shoot at whatever stands in line ahead of her, in the direction she will face.
   const int facing = m.dir != 0 ? m.dir : (g.Player.Facing == 1 || g.Player.Facing == 3 ? -1 : 1);
-  const float shotY = static_cast<float>(g.Player.PlayerY * kTileSize - g.ScrollY + 26);
-  for (const auto& e : g.Enemies) {
-    if (e.Active != -1) continue;
-    const float ahead = facing > 0 ? e.X - 224 : 224 - e.X;
-    if (ahead > 0 && ahead < 320 && e.Y < shotY && shotY < e.Y + 64) {
-      keys.set(static_cast<int>(platform::Key::X));
-    }
-  }
+  if (EnemyInLine(g, facing, 320)) keys.set(static_cast<int>(platform::Key::X));
   return keys;
 }
 

@@ -44,12 +44,17 @@ class StageRunner {
   int Replans() const { return replans_; }
 
  private:
+  void Replan(const korvela::Game& g, const Body& now);
+  // The move for this frame: the plan's, or a way round an enemy the plan would run into.
+  Move Choose(const korvela::Game& g, const Body& now);
+
   std::function<bool(uint8_t)> goal_;
   std::vector<Move> plan_;
   std::vector<Body> expected_;
   size_t next_ = 0;
   int replans_ = 0;
-  int idle_ = 0;
+  int goalDir_ = 1;       // which way the plan leads
+  bool dodging_ = false;  // off the plan to keep clear of an enemy
 };
 
 }  // namespace autoplay
