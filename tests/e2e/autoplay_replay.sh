@@ -10,14 +10,15 @@ copy_game_data
 cp -r "$work/game" "$work/fresh"
 
 set +e
-"$build/autoplay" --data "$work/game" --script "$work/input.txt" --log "$log" \
+# Today the player gets as far as the third boss (the cave passage's), where the run stops.
+"$build/autoplay" --data "$work/game" --script "$work/input.txt" --log "$log" --stop-at-boss 3 \
   > "$work/summary.txt" 2> "$work/stderr.txt"
 status=$?
 set -e
 cat "$work/summary.txt"
 [ "$status" -eq 0 ] || fail "the player did not finish the route (exit status $status)"
 
-# Where today's route ends: into the ruins, the first boss beaten, and out to the field.
+# Into the ruins, the first boss beaten, and out to the field.
 staged=$(time_of '"mode":1,"map":"02"')
 [ -n "$staged" ] || fail "never reached the ruins"
 boss=$(time_of '"bosses":1' "$staged")
@@ -27,6 +28,13 @@ back=$(time_of '"mode":0,"map":"01"' "$staged")
 [ -n "$back" ] && [ -n "$beaten" ] && [ "$beaten" -lt "$back" ] ||
   fail "did not beat the first boss and come back out of the ruins"
 grep -q '^boss fight 1: .* won$' "$work/summary.txt" || fail "the summary does not count the win"
+# Then to town to rest and save, and through the cave to the field's east (code 35).
+saved=$(time_of '"file":' "$back")
+[ -n "$saved" ] || fail "never saved after the ruins"
+cave=$(time_of '"mode":0,"map":"01","origin":[114,90]' "$saved")
+[ -n "$cave" ] || fail "never came out of the cave"
+passage=$(time_of '"mode":1,"map":"02","origin":[2,50]' "$cave")
+[ -n "$passage" ] || fail "never entered the cave passage"
 
 # The same keys through the plain game, on the same folder as it was before the run (the log
 # names the files it opens).

@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
   std::printf("real time: %.1f s\n", realSeconds);
   std::printf("level: %d\n", r.level);
   std::printf("deaths: %d\n", r.deaths);
+  std::printf("staff roll: %s\n", r.staffRoll ? "seen" : "not seen");
   for (size_t i = 0; i < r.bosses.size(); ++i) {
     std::printf("boss fight %zu: level %d, %llu frames, %s\n", i + 1, r.bosses[i].level,
                 static_cast<unsigned long long>(r.bosses[i].frames),

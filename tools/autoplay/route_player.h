@@ -2,6 +2,7 @@
 // The player: answers the title screen and the message windows, follows the world's route
 // from map to map, and keeps the numbers the summary reports.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -32,9 +33,10 @@ struct BossFight {
 };
 
 struct Summary {
-  bool finished = false;  // the last leg was walked
-  bool stuck = false;     // no way on was found
-  uint64_t frames = 0;    // frames of play
+  bool finished = false;   // the last leg was walked
+  bool stuck = false;      // no way on was found
+  bool staffRoll = false;  // the staff roll played after the gate
+  uint64_t frames = 0;     // frames of play
   int deaths = 0;
   int legsDone = 0;
   int level = 0;
@@ -56,7 +58,9 @@ class RoutePlayer : public Brain {
   KeySet AtTitle();
   KeySet BetweenFrames(const Senses& s);
   KeySet InPlay(const Senses& s);
-  KeySet TopDown(const korvela::Game& g, const Leg& leg);
+  // Where to walk on a top-down map: the leg's goal, or the town's inn and save crystal.
+  std::vector<uint8_t> TopDownGoal(const platform::FrameRecord& f, const Leg& leg);
+  KeySet TopDown(const korvela::Game& g, const std::vector<uint8_t>& goal);
   void TrackBosses(const platform::FrameRecord& f);
 
   std::vector<Leg> route_;
@@ -67,12 +71,16 @@ class RoutePlayer : public Brain {
   bool atTitle_ = false;
   bool played_ = false;  // a game has started since the program did
   bool saved_ = false;   // a save file was written
+  bool savedThisVisit_ = false;
+  bool onGate_ = false;  // she stepped onto the gate home
+  int str_ = 50;         // STR from the caption: her most HP
   uint64_t lastTapAt_ = 0;
   bool tapping_ = false;
   std::string mapShown_;
   int modeShown_ = -1;
   std::unique_ptr<StageRunner> stage_;
   std::optional<platform::Key> walking_;
+  std::array<int, 4> lastAt_{};  // view origin and offsets on the last frame
   int bossesShown_ = 0;
   uint64_t noWayFrames_ = 0;
 };
