@@ -1,9 +1,10 @@
 // autoplay: plays the headless game from the title by pressing keys, writes the keys it pressed
 // as an input script and prints a summary of the run.
 //
-//   autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS] [--stop-at-boss N]
+//   autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS] [--legs N]
+//            [--seed N]
 //
-// The script replayed with `korvela --headless --input FILE` plays the same game.
+// The script replayed with `korvela --headless --input FILE [--seed N]` plays the same game.
 
 #include <unistd.h>
 
@@ -23,7 +24,8 @@ namespace {
 struct Options {
   std::filesystem::path dataDir, scriptPath, logPath;
   uint32_t untilMs = 3'600'000;  // an hour of play at most
-  int stopAtBoss = 0;
+  uint32_t stopAfterLegs = 0;
+  uint32_t seed = 1;  // the headless game's own default
 };
 
 bool ParseOptions(int argc, char** argv, Options* o) {
@@ -37,8 +39,11 @@ bool ParseOptions(int argc, char** argv, Options* o) {
       o->scriptPath = v;
     } else if (a == "--log") {
       o->logPath = v;
-    } else if (a == "--stop-at-boss") {
-      const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o->stopAtBoss);
+    } else if (a == "--legs") {
+      const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o->stopAfterLegs);
+      if (ec != std::errc() || end != v.data() + v.size()) return false;
+    } else if (a == "--seed") {
+      const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o->seed);
       if (ec != std::errc() || end != v.data() + v.size()) return false;
     } else if (a == "--until") {
       const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o->untilMs);
@@ -81,12 +86,12 @@ int main(int argc, char** argv) {
   Options o;
   if (!ParseOptions(argc, argv, &o)) {
     std::cerr << "usage: autoplay [--data DIR] [--script FILE] [--log FILE] [--until MS]\n"
-                 "                [--stop-at-boss N]\n";
+                 "                [--legs N] [--seed N]\n";
     return 2;
   }
   const auto started = std::chrono::steady_clock::now();
   autoplay::RoutePlayer player(autoplay::Route());
-  player.StopAtBoss(o.stopAtBoss);
+  player.StopAfterLegs(o.stopAfterLegs);
   Runner runner(player);
   platform::HeadlessOptions options;
   options.logPath = o.logPath;
@@ -99,6 +104,7 @@ int main(int argc, char** argv) {
   g.DataDir = base / "DATA";
   g.SoundDir = base / "Sound";
   g.AssetDir = ProgramDir() / "assets";
+  g.RandomSeed = o.seed;
   std::string error;
   auto font = platform::Font::Open(18, true, &error);
   g.CrtFont = font.get();
@@ -120,6 +126,7 @@ int main(int argc, char** argv) {
               static_cast<double>(bot.VirtualMs()) / 1000.0,
               static_cast<unsigned long long>(r.frames));
   std::printf("real time: %.1f s\n", realSeconds);
+  std::printf("seed: %u\n", o.seed);
   std::printf("level: %d\n", r.level);
   std::printf("deaths: %d\n", r.deaths);
   std::printf("staff roll: %s\n", r.staffRoll ? "seen" : "not seen");

@@ -105,9 +105,6 @@ KeySet RoutePlayer::BetweenFrames(const Senses& s) {
 void RoutePlayer::TrackBosses(const platform::FrameRecord& f) {
   if (f.bosses > 0 && bossesShown_ == 0) {
     summary_.bosses.push_back({f.level, 0, false});
-    if (stopAtBoss_ > 0 && static_cast<int>(summary_.bosses.size()) >= stopAtBoss_) {
-      summary_.finished = true;
-    }
   }
   if (f.bosses > 0 && !summary_.bosses.empty()) ++summary_.bosses.back().frames;
   if (f.bosses == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
@@ -189,7 +186,7 @@ KeySet RoutePlayer::InPlay(const Senses& s) {
       ++summary_.legsDone;
     }
   }
-  if (leg_ >= route_.size()) {
+  if (leg_ >= route_.size() || (stopAfterLegs_ > 0 && leg_ >= stopAfterLegs_)) {
     summary_.finished = true;
     return {};
   }

@@ -47,8 +47,8 @@ struct Summary {
 class RoutePlayer : public Brain {
  public:
   explicit RoutePlayer(std::vector<Leg> route);
-  // Ends the run as finished once the n-th boss fight starts (0: walk the whole route).
-  void StopAtBoss(int n) { stopAtBoss_ = n; }
+  // Ends the run as finished once the first n legs of the route are walked (0: all of it).
+  void StopAfterLegs(size_t n) { stopAfterLegs_ = n; }
   KeySet Decide(const Senses& s) override;
   void Hear(const std::string& what, const std::string& detail) override;
   const Summary& Result() const { return summary_; }
@@ -66,7 +66,7 @@ class RoutePlayer : public Brain {
   std::vector<Leg> route_;
   size_t leg_ = 0;
   size_t legAtSave_ = 0;
-  int stopAtBoss_ = 0;
+  size_t stopAfterLegs_ = 0;
   Summary summary_;
   bool atTitle_ = false;
   bool played_ = false;  // a game has started since the program did
