@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev
   timgm6mb-soundfont fonts-ipafont-gothic nlohmann-json3-dev
   libgtest-dev libbenchmark-dev xvfb xauth xdotool
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
