@@ -99,7 +99,6 @@ def ruins(g):
     st.block(31, 33, 5, 5, STONE)
     st.block(46, 46, 5, 7, PILLAR)
     st.block(58, 59, 5, 5, STONE)
-    st.deco(range(12, end, 9), 3, VINE)
     # Fights come in small groups with a breather between them.
     for x, kind in [(14, FLIER), (18, FLIER), (24, HOMER), (29, FLIER), (35, WALKER),
                     (41, FLIER), (44, HOMER), (49, WALKER), (55, FLIER), (57, HOMER),
