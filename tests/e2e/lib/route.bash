@@ -2,7 +2,8 @@
 # to a boss line and through the fight. Source it after session.bash.
 
 # A saved game at level 3 strong enough that a script needs no dodging: STR (and HP) 500, DEX
-# and INT 250, MP 500, the plain shot on X. Argument: the 21 story flags as \xNN escapes.
+# and INT 250, MP 500, the plain shot on X. Arguments: the 21 story flags as \xNN escapes, and
+# optionally SelectCode, WeaponX and WeaponC the same way (default the plain shot).
 write_strong_save() {
   {
     printf '\x00\x00\x03\x00\x00\x00\xc8\x00'   # Reserved, PlayerLevel 3, PlayerExp 0, NextExp 200
@@ -11,7 +12,7 @@ write_strong_save() {
     printf '\x00\x00\xfa\x43\x00\x00\x7a\x43'   # PlayerStr 500, PlayerDex 250
     printf '\x00\x00\x7a\x43'                   # PlayerInt 250
     printf '\x07\x00\x05\x00\x00\x00\x00\x00'   # PlayerX, PlayerY, AnimStep, Facing
-    printf '\x01\x00\x00'                       # SelectCode, WeaponX 0, WeaponC 0
+    printf "${2:-\\x01\\x00\\x00}"                # SelectCode, WeaponX, WeaponC
     printf "$1"
   } > "$work/game/DATA/SaveData.DAT"
 }
@@ -30,27 +31,50 @@ town_to_field='300 down C
 6400 up Right
 '
 
-# stage_fight_run WALK ENTER STOP_X AFTER: plays WALK (the script up to the stage), then from
-# ENTER ms runs right holding the jump and the shot. A first run finds when the view's origin
-# reaches STOP_X (the boss line); the real run lets go of Right and the jump just past it,
-# shoots for 20 seconds and walks right for AFTER ms more. Sets `line`, `boss` (the boss's first
-# frame) and `fell` (the first frame without it).
+# walk START_MS MOVE...: script lines for moves like "Up 7" (seven tiles up), one after the
+# other from START_MS; sets `walked` to the time after the last.
+walk() {
+  local t=$1 key n
+  shift
+  for move in "$@"; do
+    read -r key n <<< "$move"
+    printf '%s down %s\n%s up %s\n' "$t" "$key" $((t + 160 * n)) "$key"
+    t=$((t + 160 * n + 120))
+  done
+  walked=$t
+}
+
+# stage_fight_run WALK ENTER STOP_X AFTER [TAPS]: plays WALK (the script up to the stage), then
+# from ENTER ms runs the way `run` says (default Right) holding the jump and the shot. A first
+# run finds when the view's origin reaches STOP_X (the boss line); the real run lets go of the
+# run and the jump just past it, shoots for `shoot` ms (default 20 seconds) and goes on for AFTER ms more with the
+# keys of `after` (default: Right and the jump), tapping Space from the line on if TAPS is given
+# (for speeches and pick-up messages). Sets `line`, `boss` (the boss's first frame) and `fell`
+# (the first frame without it).
+run=Right
+after="Right Z"
+shoot=20000
 stage_fight_run() {
-  local walk=$1 enter=$2 stop_x=$3 after=$4
+  local walk=$1 enter=$2 stop_x=$3 rest=$4 taps=${5:-}
   stage_input() {
     printf '%s' "$walk"
-    printf '%s down Right\n%s down Z\n%s down X\n%s up Right\n%s up Z\n' \
-      "$enter" "$enter" "$enter" "$1" "$1"
-    printf '%s up X\n%s down Right\n%s up Right\n' "$2" "$2" $(($2 + after))
+    printf '%s down %s\n%s down Z\n%s down X\n%s up %s\n%s up Z\n' \
+      "$enter" "$run" "$enter" "$enter" "$1" "$run" "$1"
+    printf '%s up X\n' "$2"
+    for key in $after; do printf '%s down %s\n%s up %s\n' "$2" "$key" $(($2 + rest)) "$key"; done
+    if [ -n "$taps" ]; then
+      for ((t = $1; t < $2 + rest; t += 700)); do printf '%s down Space\n%s up Space\n' "$t" $((t + 60)); done
+    fi
   }
   stage_input 90000 90000 > "$work/input.txt"
   run_game 60000
-  line=$(awk -v stop="$stop_x" "$line_time"'index($0, "\"frame\":{\"mode\":1") &&
-    match($0, /"origin":\[[0-9]+/) { x = substr($0, RSTART + 10, RLENGTH - 10) + 0
-      if (x >= stop) { print t($0); exit } }' "$log")
+  line=$(awk -v stop="$stop_x" -v sign="$([ "$run" = Left ] && echo -1 || echo 1)" "$line_time"'
+    index($0, "\"frame\":{\"mode\":1") && match($0, /"origin":\[[0-9]+/) {
+      x = substr($0, RSTART + 10, RLENGTH - 10) + 0
+      if ((x - stop) * sign >= 0) { print t($0); exit } }' "$log")
   [ -n "$line" ] || fail "never reached the boss line (origin $stop_x)"
-  stage_input $((line + 200)) $((line + 20000)) > "$work/input.txt"
-  run_game $((line + 20000 + after + 2000)) --shot $((line + 3000)):"$shots/route_boss.png"
+  stage_input $((line + 200)) $((line + shoot)) > "$work/input.txt"
+  run_game $((line + shoot + rest + 2000)) --shot $((line + 3000)):"$shots/route_boss.png"
   boss=$(time_of '"bosses":1' "$line")
   [ -n "$boss" ] || fail "the boss never came"
   fell=$(time_of '"bosses":0' "$boss")
