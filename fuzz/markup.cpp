@@ -1,6 +1,6 @@
 // The message mark-up over any text a map's text file can hold: the Shift-JIS record decoded as
-// the map loader does, then read code by code as the message window does, printing each page.
-// Every step must move forward, so that no text can hold the window forever.
+// the map loader does, then read code by code as the message window does, and the last page
+// printed. Every step must move forward, so that no text can hold the window forever.
 
 #include "text/markup.h"
 
@@ -41,11 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const korvela::MarkupStep step = reader.Step(lines, player);
     if (step.action == korvela::MarkupAction::End) break;
     if (reader.Position() <= before) std::abort();
-    if (step.action == korvela::MarkupAction::PageWait) {
-      korvela::DrawMessageWindow(screen.g);
-      korvela::PrintMessageLines(screen.g, lines);
-    }
   }
+  korvela::DrawMessageWindow(screen.g);
   korvela::PrintMessageLines(screen.g, lines);
   return 0;
 }
