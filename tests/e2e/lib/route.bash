@@ -63,11 +63,12 @@ walk() {
 # run and the jump just past it, shoots for `shoot` ms (default 20 seconds) and goes on for AFTER ms more with the
 # keys of `after` (default: Right and the jump), tapping Space from the line on if TAPS is given
 # (for speeches and pick-up messages). Sets `line`, `boss` (the boss's first frame) and `fell`
-# (the first frame without it).
+# (when the log first shows `fell_mark`, by default the first frame without a boss).
 run=Right
 after="Right Z"
 shoot=20000
 aim=""  # keys held besides X while shooting
+fell_mark='"bosses":0'  # what the log shows when the boss is down
 stage_fight_run() {
   local walk=$1 enter=$2 stop_x=$3 rest=$4 taps=${5:-}
   stage_input() {
@@ -92,6 +93,6 @@ stage_fight_run() {
   run_game $((line + shoot + rest + 2000)) --shot $((line + 3000)):"$shots/route_boss.png"
   boss=$(time_of '"bosses":1' "$line")
   [ -n "$boss" ] || fail "the boss never came"
-  fell=$(time_of '"bosses":0' "$boss")
+  fell=$(time_of "$fell_mark" "$boss")
   [ -n "$fell" ] || fail "the boss never fell"
 }
