@@ -177,7 +177,11 @@ sleep 5
 used=$(($(cpu_ticks) - start))
 percent=$(awk -v t="$used" -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.1f", 100 * t / hz / 5 }')
 echo "painting: $percent% of one core in the town, silent"
-awk -v p="$percent" 'BEGIN { exit !(p < 6) }' || fail "the silent game takes $percent% of a core"
+# A busy loop takes a whole core; the limit leaves room for a loaded machine (and the sanitizer
+# build, which runs several times slower, may set its own).
+limit=${KORVELA_CPU_LIMIT:-15}
+awk -v p="$percent" -v l="$limit" 'BEGIN { exit !(p < l) }' ||
+  fail "the silent game takes $percent% of a core (at most $limit%)"
 kill -TERM "$game"
 wait "$game" || fail "the second game ended with status $?"
 game=""
