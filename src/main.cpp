@@ -129,7 +129,9 @@ int main(int argc, char** argv) {
 
   auto font = platform::Font::Open(18, true, &error);
   if (!font) std::cerr << "korvela: texts will not show: " << error << "\n";
-  g.CrtFont = font.get();
+  auto sceneFont = font ? platform::Font::Open(14, true, &error) : nullptr;
+  g.CrtFont = g.CrtFont18 = font.get();
+  g.CrtFont14 = sceneFont.get();
 
   const int status = korvela::RunProgram(g);
   if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(platform.get())) {
