@@ -58,7 +58,7 @@ std::vector<Leg> Route() {
       {"through the ruins", "02", {37}, "01"},
       {"into the cave", "01", {34}, "02"},
       {"through the cave", "02", {35}, "01"},
-      {"into the cave passage", "01", {32}, "02", 8},
+      {"into the cave passage", "01", {32}, "02", 14},
       {"through the cave passage", "02", {33}, "01"},
       {"into the mountain passage", "01", {43}, "02", 9},
       {"through the mountain passage", "02", {44}, "01"},
@@ -131,7 +131,14 @@ void RoutePlayer::TrackBosses(const korvela::Game& g, const platform::FrameRecor
     }
     summary_.bosses.push_back({kind, f.level, 0, false});
   }
-  if (f.bosses > 0 && !summary_.bosses.empty()) ++summary_.bosses.back().frames;
+  if (f.bosses > 0 && !summary_.bosses.empty()) {
+    ++summary_.bosses.back().frames;
+    int hp = 0;
+    for (const auto& b : g.Bosses) {
+      if (b.Active == -1) hp += std::max<int>(b.Hp, 0);
+    }
+    summary_.bosses.back().hpLeft = hp;
+  }
   if (f.bosses == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
     summary_.bosses.back().won = true;
     won_.push_back(summary_.bosses.back().kind);

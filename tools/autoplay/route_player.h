@@ -32,6 +32,7 @@ struct BossFight {
   int level = 0;
   uint64_t frames = 0;
   bool won = false;
+  int hpLeft = 0;  // the boss's HP when last seen
 };
 
 struct Summary {
