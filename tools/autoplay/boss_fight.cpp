@@ -36,9 +36,10 @@ bool HasFire(const Game& g) { return g.Player.WeaponC == kFireKind; }
 
 }  // namespace
 
-const korvela::EnemyRecord* GroundBossToFight(const Game& g) {
+const korvela::EnemyRecord* BossToFight(const Game& g) {
   for (const auto& b : g.Bosses) {
-    if (b.Active == -1 && b.Kind >= 0 && b.Kind <= 3 && b.Hp > 0) return &b;
+    const bool fought = (b.Kind >= 0 && b.Kind <= 3) || b.Kind == 6 || b.Kind == 7;
+    if (b.Active == -1 && fought && b.Hp > 0) return &b;
   }
   return nullptr;
 }
@@ -46,7 +47,8 @@ const korvela::EnemyRecord* GroundBossToFight(const Game& g) {
 KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
   const Body now = ReadBody(g);
   const auto seen = SeeEnemies(g);
-  const float crush = kCrushEdge[static_cast<size_t>(boss.Kind)];
+  const bool runner = boss.Kind >= 6;
+  const float crush = runner ? 0 : kCrushEdge[static_cast<size_t>(boss.Kind)];
   const float mp = g.Player.PlayerMp;
   // The walker comes to her, and the fire does it twice the harm of shots for the MP: she
   // waits for it where the pillar will stand. A boss that stands and shoots is fought from
@@ -62,7 +64,7 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
   // jump, or a run away).
   // She turns to an enemy that has come close, to shoot it before it reaches her; else to
   // the boss.
-  int faceTo = 1;
+  int faceTo = runner && boss.X + 64 < 240 ? -1 : 1;
   float nearest = 160;
   for (const auto& e : g.Enemies) {
     if (e.Active != -1) continue;
@@ -101,8 +103,9 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
                                  : static_cast<float>(contact) * 1000.0f -
                                        static_cast<float>(touching) * 10.0f;
       // Never within the boss's body by the end of the look ahead.
-      if (edgeEnd <= crush + 8) score -= 50000;
-      score -= std::abs(edgeAfterOne - want);
+      if (!runner && edgeEnd <= crush + 8) score -= 50000;
+      // A runner crosses the screen too fast to keep a distance from: she stays put.
+      score -= runner ? std::abs(Progress(now, b)) / 8 : std::abs(edgeAfterOne - want);
       // Facing the boss lets her shots and fire go its way.
       const int facing =
           m.dir != 0 ? m.dir : (g.Player.Facing == 1 || g.Player.Facing == 3 ? -1 : 1);
@@ -137,8 +140,9 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
     // come with it.
     const bool enemies = std::any_of(g.Enemies.begin(), g.Enemies.end(),
                                      [](const korvela::EnemyRecord& e) { return e.Active == -1; });
-    const float reserve =
-        useFire ? g.Player.PlayerMaxMp - 2 * kShotCost : enemies ? 2 * kShotCost : 0;
+    const float reserve = useFire   ? g.Player.PlayerMaxMp - 2 * kShotCost
+                          : enemies ? 2 * kShotCost
+                                    : 0;
     if (mp >= kShotCost && EnemyInLine(g, 1, 320, false)) {
       keys.set(static_cast<int>(Key::X));
     } else if (edge < kShotReach && mp >= kShotCost + reserve && EnemyInLine(g, 1, 480)) {
@@ -149,8 +153,14 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
     if (EnemyInLine(g, -1, 320)) keys.set(static_cast<int>(Key::X));
   }
   if (std::getenv("AP_TRACE")) {
-    for (const auto& e : seen) std::fprintf(stderr, " S%d k%d %.0f,%.0f d%.0f,%.0f", static_cast<int>(e.what), e.kind, e.x - (now.originX * 32 + now.scrollX), e.y - g.MapOriginY * 32, e.dx, e.dy);
-    std::fprintf(stderr, "T kind=%d hp=%d bx=%.0f by=%.0f edge=%.0f me=%d/%d row=%d lift=%d hhp=%.0f mp=%.0f dir=%d j=%d score=%.0f\n", boss.Kind, boss.Hp, boss.X, boss.Y, edge, now.originX, now.scrollX, now.row, now.lift, g.Player.PlayerHp, mp, best.dir, best.jump, bestScore);
+    for (const auto& e : seen)
+      std::fprintf(stderr, " S%d k%d %.0f,%.0f d%.0f,%.0f", static_cast<int>(e.what), e.kind,
+                   e.x - (now.originX * 32 + now.scrollX), e.y - g.MapOriginY * 32, e.dx, e.dy);
+    std::fprintf(stderr,
+                 "T kind=%d hp=%d bx=%.0f by=%.0f edge=%.0f me=%d/%d row=%d lift=%d hhp=%.0f "
+                 "mp=%.0f dir=%d j=%d score=%.0f\n",
+                 boss.Kind, boss.Hp, boss.X, boss.Y, edge, now.originX, now.scrollX, now.row,
+                 now.lift, g.Player.PlayerHp, mp, best.dir, best.jump, bestScore);
   }
   return keys;
 }

@@ -90,7 +90,8 @@ std::vector<Seen> SeeEnemies(const korvela::Game& g) {
     out.push_back(s);
   }
   for (const auto& b : g.Bosses) {
-    if (b.Active != -1) continue;
+    // A beaten dragon lies where it fell and harms no one.
+    if (b.Active != -1 || (b.Kind == 3 && b.Hp < 1)) continue;
     out.push_back({Seen::What::Boss, b.Kind, b.X + left, LandedY(g, b) + top, 0, 0});
     // The walker comes on at 4 pixels a frame.
     if (b.Kind == 2) out.back().dx = -4;

@@ -25,8 +25,7 @@ std::vector<Seen> SeeEnemies(const korvela::Game& g);
 // `path` holds her body after each frame.
 int FirstContact(const korvela::Game& g, std::vector<Seen> enemies, const std::vector<Body>& path);
 // How many frames of `path` an enemy touches her in.
-int ContactFrames(const korvela::Game& g, std::vector<Seen> enemies,
-                  const std::vector<Body>& path);
+int ContactFrames(const korvela::Game& g, std::vector<Seen> enemies, const std::vector<Body>& path);
 
 // True when a shot fired now, facing `dir`, would meet an enemy or a boss (level with her
 // shot, in front of her within `reach` pixels).
