@@ -24,7 +24,27 @@ std::filesystem::path ProgramDir(const char* argv0) {
   return std::filesystem::absolute(argv0).parent_path();
 }
 
-std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl) {
+// The settings file (the window's, or one named with --settings) with the command line's
+// settings over it. A headless run reads no settings file unless told to, so that tests do not
+// depend on the player's.
+korvela::Settings ReadSettings(const korvela::CommandLine& cl, std::filesystem::path* path) {
+  korvela::Settings s;
+  std::vector<std::string> problems;
+  if (!cl.settingsPath.empty()) {
+    *path = cl.settingsPath;
+  } else if (!cl.headless) {
+    *path = korvela::DefaultSettingsPath();
+  }
+  if (!path->empty()) s = korvela::LoadSettings(*path, &problems);
+  for (const auto& v : cl.settings) korvela::ApplySetting(&s, v, &problems.emplace_back());
+  for (const std::string& p : problems) {
+    if (!p.empty()) std::cerr << "korvela: " << p << "\n";
+  }
+  return s;
+}
+
+std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
+                                                 const korvela::Settings& settings) {
   std::string error;
   if (cl.headless) {
     platform::HeadlessOptions options;
@@ -43,8 +63,9 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl)
     return std::make_unique<platform::HeadlessPlatform>(std::move(options));
   }
   platform::SdlOptions options;
-  options.scale = cl.scale;
-  options.soundFont = cl.soundFont;
+  options.scale = settings.scale;
+  options.fullscreen = settings.fullscreen;
+  options.soundFont = settings.soundFont;
   options.recordPath = cl.recordPath;
   auto sdl = platform::SdlPlatform::Create(options, &error);
   if (!sdl) std::cerr << "korvela: " << error << "\n";
@@ -57,14 +78,16 @@ int main(int argc, char** argv) {
   std::string error;
   const auto cl = korvela::ParseCommandLine({argv + 1, argv + argc}, &error);
   if (!cl) {
-    std::cerr << "korvela: " << error << "\n" << korvela::UsageText();
+    std::cerr << "korvela: " << error << "\n";
     return 2;
   }
-  if (cl->help) {
-    std::cout << korvela::UsageText();
+  if (!cl->exitText.empty()) {
+    std::cout << cl->exitText;
     return 0;
   }
-  auto platform = MakePlatform(*cl);
+  std::filesystem::path settingsPath;
+  const korvela::Settings settings = ReadSettings(*cl, &settingsPath);
+  auto platform = MakePlatform(*cl, settings);
   if (!platform) return 1;
 
   const std::filesystem::path programDir = ProgramDir(argv[0]);
@@ -73,6 +96,9 @@ int main(int argc, char** argv) {
   g.DataDir = base / "DATA";
   g.SoundDir = base / "Sound";
   g.AssetDir = programDir / "assets";
+  // A headless run is the same game every time unless told otherwise.
+  g.RandomSeed = cl->seed;
+  if (cl->headless && !g.RandomSeed) g.RandomSeed = 1;
 
   auto font = platform::Font::Open(18, true, &error);
   if (!font) std::cerr << "korvela: texts will not show: " << error << "\n";

@@ -7,7 +7,13 @@ float Rnd(Game& g) {
   return static_cast<float>(g.Rng() >> 8) * (1.0f / 16777216.0f);
 }
 
-void Randomize(Game& g) { g.Rng.seed(g.platform.Clock()); }
+void Randomize(Game& g) {
+  if (g.RandomSeed) {
+    g.Rng.seed(*g.RandomSeed + g.RandomizeCount++);
+  } else {
+    g.Rng.seed(g.platform.Clock());
+  }
+}
 
 int16_t CInt(double v) { return static_cast<int16_t>(std::nearbyint(v)); }
 

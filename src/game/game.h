@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -177,8 +178,12 @@ struct Game {
   const platform::Font* CrtFont = nullptr;  // the play screen's text face; null prints nothing
   platform::Color CrtForeColor = platform::kWhite;
 
-  // The one random generator, seeded from the clock at every frame-loop entry.
+  // The one random generator, seeded at every frame-loop entry: from the clock, or, when a
+  // seed is given, from the seed and the number of entries so far, so that the same seed and
+  // the same keys give the same game.
   std::mt19937 Rng;
+  std::optional<uint32_t> RandomSeed;
+  uint32_t RandomizeCount = 0;
 
   // When set, the frame loop appends the name of every routine it runs (tests read it).
   std::vector<std::string>* StepTrace = nullptr;
@@ -186,7 +191,7 @@ struct Game {
 
 // A fresh number uniform in [0, 1) from the game's generator.
 float Rnd(Game& g);
-// Seeds the generator from the clock.
+// Seeds the generator from the clock, or from RandomSeed when there is one.
 void Randomize(Game& g);
 
 // Int() of the classic dialect: rounds down.

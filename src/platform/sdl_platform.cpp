@@ -173,6 +173,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
     *error += "; run with --headless to play without a window";
     return nullptr;
   }
+  if (options.fullscreen) s.screen->ToggleFullscreen();
   // The game reads keys, not text: an input method (common with Japanese desktops) must not
   // take the letter keys.
   SDL_StopTextInput();

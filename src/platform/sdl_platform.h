@@ -14,6 +14,7 @@ namespace platform {
 
 struct SdlOptions {
   int scale = 2;                     // window size as a multiple of 480 x 384
+  bool fullscreen = false;           // start in borderless fullscreen
   std::filesystem::path soundFont;   // empty: search the usual SoundFont folders
   std::filesystem::path recordPath;  // empty: no recording of key presses
   PaintWay paint = PaintWay::Automatic;

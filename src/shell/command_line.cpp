@@ -1,6 +1,11 @@
 #include "shell/command_line.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
+
+#ifndef KORVELA_VERSION
+#define KORVELA_VERSION "unknown"
+#endif
 
 namespace korvela {
 
@@ -11,61 +16,93 @@ bool ParseNumber(const std::string& text, uint32_t* out) {
   return ec == std::errc() && end == text.data() + text.size();
 }
 
-}  // namespace
-
-const char* UsageText() {
-  return "usage: korvela [--scale N] [--soundfont FILE] [--record FILE] [--data DIR]\n"
-         "       korvela --headless [--input FILE] [--until MS] [--shot MS:FILE.png]...\n"
-         "               [--log FILE] [--data DIR]\n";
+// "MS:FILE.png" of --shot.
+std::string ReadShot(const std::string& text, CommandLine* cl) {
+  const size_t colon = text.find(':');
+  uint32_t ms;
+  if (colon == std::string::npos || !ParseNumber(text.substr(0, colon), &ms) ||
+      colon + 1 == text.size()) {
+    return "--shot needs MS:FILE.png, not " + text;
+  }
+  cl->shots.emplace_back(ms, text.substr(colon + 1));
+  return "";
 }
+
+void AddSettingOptions(CLI::App& app, CommandLine* cl) {
+  for (const SettingOption& o : SettingOptions()) {
+    if (o.isSwitch) {
+      app.add_flag_function(
+             o.option + ",!--no-" + o.option.substr(2),
+             [cl, o](std::int64_t n) {
+               cl->settings.push_back({o.section, o.key, n > 0 ? "true" : "false"});
+             },
+             o.help)
+          ->group("Settings")
+          ->type_name("VALUE");
+    } else {
+      app.add_option_function<std::string>(
+             o.option,
+             [cl, o](const std::string& v) {
+               cl->settings.push_back({o.section, o.key, v});
+             },
+             o.help)
+          ->group("Settings")
+          ->type_name("VALUE");
+    }
+  }
+}
+
+}  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string* error) {
   CommandLine cl;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> const std::string* {
-      if (i + 1 >= args.size()) return nullptr;
-      return &args[++i];
-    };
-    auto fail = [&](const std::string& why) {
-      *error = a + ": " + why;
+  CLI::App app("KORVELA: a small action role-playing game.", "korvela");
+  app.set_version_flag("--version", std::string("korvela ") + KORVELA_VERSION);
+  app.add_option("--record", cl.recordPath, "write the keys pressed as a replayable script")
+      ->type_name("FILE");
+  app.add_option("--data", cl.dataDir, "read DATA/ and Sound/ from this folder")->type_name("DIR");
+  app.add_option("--settings", cl.settingsPath, "read this settings file instead of the usual")
+      ->type_name("FILE");
+  app.add_option("--seed", cl.seed, "seed of the random numbers (the same seed, the same game)")
+      ->type_name("N");
+  app.add_flag("--headless", cl.headless, "run without a window on a virtual clock");
+  auto* headless = app.add_option_group("Headless", "only with --headless");
+  headless->add_option("--input", cl.inputScript, "input script: <ms> down|up <Key> per line")
+      ->type_name("FILE");
+  headless->add_option("--until", cl.untilMs, "stop at this virtual time")->type_name("MS");
+  std::vector<std::string> shots;
+  headless->add_option("--shot", shots, "write the play screen as a PNG at a time")
+      ->type_name("MS:FILE.png");
+  headless->add_option("--log", cl.logPath, "write one JSON object per line for every effect")
+      ->type_name("FILE");
+  AddSettingOptions(app, &cl);
+
+  // CLI11 reads the arguments from last to first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    cl.exitText = app.help();
+    return cl;
+  } catch (const CLI::CallForVersion&) {
+    cl.exitText = app.version() + "\n";
+    return cl;
+  } catch (const CLI::ParseError& e) {
+    *error = std::string(e.what()) + " (see --help)";
+    return std::nullopt;
+  }
+  for (const std::string& s : shots) {
+    if (std::string why = ReadShot(s, &cl); !why.empty()) {
+      *error = why;
       return std::nullopt;
-    };
-    if (a == "--headless") {
-      cl.headless = true;
-    } else if (a == "--help" || a == "-h") {
-      cl.help = true;
-    } else if (a == "--input" || a == "--log" || a == "--data" || a == "--soundfont" ||
-               a == "--record") {
-      const std::string* v = value();
-      if (!v) return fail("needs a file or folder");
-      if (a == "--input") cl.inputScript = *v;
-      if (a == "--log") cl.logPath = *v;
-      if (a == "--data") cl.dataDir = *v;
-      if (a == "--soundfont") cl.soundFont = *v;
-      if (a == "--record") cl.recordPath = *v;
-    } else if (a == "--until") {
-      const std::string* v = value();
-      uint32_t ms;
-      if (!v || !ParseNumber(*v, &ms)) return fail("needs a time in milliseconds");
-      cl.untilMs = ms;
-    } else if (a == "--scale") {
-      const std::string* v = value();
-      uint32_t n;
-      if (!v || !ParseNumber(*v, &n) || n < 1 || n > 8) return fail("needs a whole number 1..8");
-      cl.scale = static_cast<int>(n);
-    } else if (a == "--shot") {
-      const std::string* v = value();
-      const size_t colon = v ? v->find(':') : std::string::npos;
-      uint32_t ms;
-      if (colon == std::string::npos || !ParseNumber(v->substr(0, colon), &ms) ||
-          colon + 1 == v->size()) {
-        return fail("needs MS:FILE.png");
-      }
-      cl.shots.emplace_back(ms, v->substr(colon + 1));
-    } else {
-      return fail("unknown option");
+    }
+  }
+  Settings scratch;
+  for (const SettingValue& v : cl.settings) {
+    if (std::string why; !ApplySetting(&scratch, v, &why)) {
+      *error = why;
+      return std::nullopt;
     }
   }
   const bool headlessOnly =

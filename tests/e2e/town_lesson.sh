@@ -46,17 +46,18 @@ cat > "$work/input.txt" <<'SCRIPT'
 9550 up Space
 11000 down Space
 11050 up Space
-# back: south to the road, west to the inn's door, up into the inn, east and north to the crystal
+# back: south to the road, west to the inn's door, up into the inn past the innkeeper's
+# corner, east and north to the crystal
 15000 down Down
 16280 up Down
 16500 down Left
 18420 up Left
 18800 down Up
-19600 up Up
-19800 down Right
-20280 up Right
-20600 down Up
-21080 up Up
+19920 up Up
+20100 down Right
+20580 up Right
+20700 down Up
+20860 up Up
 21500 down Space
 21550 up Space
 23500 down Space

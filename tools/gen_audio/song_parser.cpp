@@ -443,7 +443,11 @@ Part ReadPartSettings(const Block& b) {
   part.name = b.name;
   const std::pair<const char*, uint8_t Part::*> kLevels[] = {
       {"vol", &Part::volume}, {"pan", &Part::pan}, {"rev", &Part::reverb}, {"cho", &Part::chorus}};
-  for (const auto& [key, value] : b.options) {
+  for (const auto& option : b.options) {
+    // Plain references rather than a structured binding: clang 14 cannot capture a
+    // structured binding in a lambda, and the sanitizer and fuzzing builds use clang.
+    const std::string& key = option.first;
+    const std::string& value = option.second;
     const auto level = std::find_if(std::begin(kLevels), std::end(kLevels),
                                     [&key](const auto& l) { return key == l.first; });
     if (level != std::end(kLevels)) {

@@ -193,4 +193,16 @@ void TilePerson(Canvas& c, const Look& look, double scale) {
   c.Draw(figure, 0, 0);
 }
 
+void TallPerson(Canvas& c, const Look& look, bool upper) {
+  Canvas figure(kTile, 2 * kTile);
+  DrawPerson(figure, 16, 2 * kTile - 2, 1.0, look, Pose{});
+  figure.Outline(kOutline);
+  if (upper) {
+    c.Draw(figure, 0, 0);
+  } else {
+    c.Ellipse(16, 29.5, 10, 2.5, Darken(c.At(16, 30), 0.35));
+    c.Draw(figure, 0, -kTile);
+  }
+}
+
 }  // namespace sheets

@@ -42,5 +42,8 @@ void Roof(Canvas& c, Color tile, Color gaps);
 void Tree(Canvas& c, Color grass, Color leaves, uint32_t seed);
 // A figure standing on the tile: the town's people.
 void TilePerson(Canvas& c, const Look& look, double scale);
+// One half of a person two tiles tall, as tall as the heroine: the head and shoulders
+// (upper) or the body down to the feet with its shadow (lower), over what `c` already holds.
+void TallPerson(Canvas& c, const Look& look, bool upper);
 
 }  // namespace sheets

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "scene_props.h"
 #include "sheets.h"
 #include "tiles_common.h"
 
@@ -36,6 +37,15 @@ void CaveBackdrop(Canvas& c, uint32_t seed) {
 void SolidBlock(Canvas& c, Color face, uint32_t seed) {
   Speckled(c, face, 0.1, seed);
   Bevel(c, 0, 0, 32, 32, face);
+}
+
+// Half of the strange gate, standing on the high place's sky: a swirl of a colour never seen,
+// one tile wide and two high.
+void GateHalf(Canvas& c, bool top) {
+  Canvas gate(32, 64);
+  gate.Rect(0, 0, 32, 64, VGradient(Rgb(0x78, 0xB8, 0xF0), Rgb(0xB8, 0xDC, 0xF8), 0, 64));
+  SwirlGate(gate, 16, 34, 15);
+  c.Draw(gate, 0, top ? 0 : -32);
 }
 
 std::vector<TileArt> StageTiles() {
@@ -107,6 +117,9 @@ std::vector<TileArt> StageTiles() {
          Crack(c, 3, 2, 12, Darken(kCave, 0.4), 16);
          Crack(c, 18, 14, 12, Darken(kCave, 0.4), 17);
        }},
+      // The gate home that the master opens where he falls: two tiles, its top and its foot.
+      {111, [](Canvas& c) { GateHalf(c, true); }},
+      {127, [](Canvas& c) { GateHalf(c, false); }},
       {112,
        [](Canvas& c) {
          c.Rect(0, 0, 32, 32, Mix(kCave, Rgb(0x50, 0x40, 0x30), 0.35));

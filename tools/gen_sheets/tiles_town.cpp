@@ -33,21 +33,56 @@ Look Townsfolk(Color hair, Color dress, HairStyle style) {
   return l;
 }
 
+void Carpet(Canvas& c) {
+  c.Rect(0, 0, 32, 32, Rgb(0xB8, 0x2C, 0x3C));
+  for (int y = 0; y < 32; y += 8) {
+    for (int x = 0; x < 32; x += 8) {
+      c.Polygon({{x + 4.0, y + 1.0}, {x + 7.0, y + 4.0}, {x + 4.0, y + 7.0}, {x + 1.0, y + 4.0}},
+                Rgb(0xD8, 0x50, 0x58));
+    }
+  }
+}
+
+void Townsman(Canvas& c, bool upper) {
+  Pavement(c);
+  Look l = Townsfolk(Rgb(0x3A, 0x2A, 0x20), Rgb(0x4C, 0x7C, 0x4C), HairStyle::Short);
+  l.trousers = true;
+  l.legs = Rgb(0x5A, 0x44, 0x30);
+  TallPerson(c, l, upper);
+}
+
+// A woman of the square, or the fortune teller in her house (on the carpet, in violet).
+void Townswoman(Canvas& c, bool upper, bool teller) {
+  if (teller) {
+    Carpet(c);
+    TallPerson(c, Townsfolk(Rgb(0x20, 0x18, 0x30), Rgb(0x5A, 0x2C, 0x8C), HairStyle::Ponytail),
+               upper);
+  } else {
+    Pavement(c);
+    TallPerson(c, Townsfolk(Rgb(0xC8, 0x6A, 0x2C), Rgb(0xE0, 0x8C, 0x3C), HairStyle::Bun), upper);
+  }
+}
+
+// The elder in his house, on its carpet.
+void Elder(Canvas& c, bool upper) {
+  Carpet(c);
+  Look l = Townsfolk(Rgb(0xE8, 0xE8, 0xF0), Rgb(0x6A, 0x4C, 0x9C), HairStyle::Bald);
+  l.beard = true;
+  TallPerson(c, l, upper);
+}
+
+void Innkeeper(Canvas& c, bool upper) {
+  Floor(c);
+  Look l = Townsfolk(Rgb(0x5A, 0x3A, 0x2A), Rgb(0x8C, 0x5C, 0x9C), HairStyle::Bun);
+  l.apron = true;
+  TallPerson(c, l, upper);
+}
+
 std::vector<TileArt> TownTiles() {
   return {
       {0, [](Canvas& c) { Floor(c); }},
       {1, [](Canvas& c) { Pavement(c); }},
-      {2,
-       [](Canvas& c) {
-         c.Rect(0, 0, 32, 32, Rgb(0xB8, 0x2C, 0x3C));
-         for (int y = 0; y < 32; y += 8) {
-           for (int x = 0; x < 32; x += 8) {
-             c.Polygon(
-                 {{x + 4.0, y + 1.0}, {x + 7.0, y + 4.0}, {x + 4.0, y + 7.0}, {x + 1.0, y + 4.0}},
-                 Rgb(0xD8, 0x50, 0x58));
-           }
-         }
-       }},
+      {2, [](Canvas& c) { Carpet(c); }},
       {3, [](Canvas& c) { Grass(c, kGrass, 303); }},
       {4,
        [](Canvas& c) {
@@ -58,12 +93,12 @@ std::vector<TileArt> TownTiles() {
        }},
       {5,
        [](Canvas& c) {
+         // The foot of a bed (its head is tile 144 above): the blanket to lie down under.
          Floor(c);
-         c.Rect(3, 1, 26, 30, Rgb(0x8A, 0x54, 0x2C), Rgb(0x4A, 0x2C, 0x18));
-         c.Rect(5, 3, 22, 9, 0xFFFFFF, Rgb(0xB8, 0xB8, 0xC8));
-         c.Rect(5, 11, 22, 18, VGradient(Rgb(0x5C, 0x8C, 0xE0), Rgb(0x3A, 0x60, 0xB0), 11, 29),
+         c.Rect(3, 0, 26, 30, Rgb(0x8A, 0x54, 0x2C), Rgb(0x4A, 0x2C, 0x18));
+         c.Rect(5, 0, 22, 27, VGradient(Rgb(0x4A, 0x78, 0xD0), Rgb(0x3A, 0x60, 0xB0), 0, 27),
                 Rgb(0x2A, 0x40, 0x80));
-         c.Rect(5, 11, 22, 3, Rgb(0xF0, 0xF0, 0xF8));
+         c.Rect(5, 12, 22, 2, Rgb(0x30, 0x50, 0xA0));
        }},
       {6,
        [](Canvas& c) {
@@ -171,34 +206,11 @@ std::vector<TileArt> TownTiles() {
                      Rgb(0x90, 0x8C, 0x84));
          }
        }},
-      {137,
-       [](Canvas& c) {
-         Pavement(c);
-         Look l = Townsfolk(Rgb(0x3A, 0x2A, 0x20), Rgb(0x4C, 0x7C, 0x4C), HairStyle::Short);
-         l.trousers = true;
-         l.legs = Rgb(0x5A, 0x44, 0x30);
-         TilePerson(c, l, 0.56);
-       }},
-      {138,
-       [](Canvas& c) {
-         Pavement(c);
-         TilePerson(c, Townsfolk(Rgb(0xC8, 0x6A, 0x2C), Rgb(0xE0, 0x8C, 0x3C), HairStyle::Bun),
-                    0.56);
-       }},
-      {139,
-       [](Canvas& c) {
-         Pavement(c);
-         Look l = Townsfolk(Rgb(0xE8, 0xE8, 0xF0), Rgb(0x6A, 0x4C, 0x9C), HairStyle::Bald);
-         l.beard = true;
-         TilePerson(c, l, 0.56);
-       }},
-      {140,
-       [](Canvas& c) {
-         Floor(c);
-         Look l = Townsfolk(Rgb(0x5A, 0x3A, 0x2A), Rgb(0x8C, 0x5C, 0x9C), HairStyle::Bun);
-         l.apron = true;
-         TilePerson(c, l, 0.56);
-       }},
+      // People stand two tiles tall: the body (with the code) and the head above it.
+      {137, [](Canvas& c) { Townsman(c, false); }},
+      {138, [](Canvas& c) { Townswoman(c, false, false); }},
+      {139, [](Canvas& c) { Elder(c, false); }},
+      {140, [](Canvas& c) { Innkeeper(c, false); }},
       {141,
        [](Canvas& c) {
          Pavement(c);
@@ -221,8 +233,25 @@ std::vector<TileArt> TownTiles() {
        [](Canvas& c) {
          Pavement(c);
          Look l = Townsfolk(Rgb(0x2A, 0x20, 0x18), Rgb(0xE8, 0xC8, 0x40), HairStyle::Short);
-         TilePerson(c, l, 0.44);
+         TilePerson(c, l, 0.7);
        }},
+      {144,
+       [](Canvas& c) {
+         Floor(c);
+         // The head of a bed: its board and a pillow, the blanket runs on into the tile below.
+         c.Rect(3, 4, 26, 28, Rgb(0x8A, 0x54, 0x2C), Rgb(0x4A, 0x2C, 0x18));
+         c.Rect(3, 2, 26, 6, Rgb(0x6A, 0x3C, 0x1C), Rgb(0x3A, 0x20, 0x10));
+         c.Rect(6, 10, 20, 10, 0xFFFFFF, Rgb(0xB8, 0xB8, 0xC8));
+         c.Rect(5, 22, 22, 10, VGradient(Rgb(0x5C, 0x8C, 0xE0), Rgb(0x4A, 0x78, 0xD0), 22, 32),
+                Rgb(0x2A, 0x40, 0x80));
+         c.Rect(5, 22, 22, 3, Rgb(0xF0, 0xF0, 0xF8));
+       }},
+      {145, [](Canvas& c) { Townsman(c, true); }},
+      {146, [](Canvas& c) { Townswoman(c, true, false); }},
+      {147, [](Canvas& c) { Elder(c, true); }},
+      {148, [](Canvas& c) { Innkeeper(c, true); }},
+      {149, [](Canvas& c) { Townswoman(c, true, true); }},
+      {150, [](Canvas& c) { Townswoman(c, false, true); }},
   };
 }
 

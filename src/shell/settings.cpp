@@ -1,0 +1,269 @@
+#include "shell/settings.h"
+
+#include <ini.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+namespace korvela {
+
+namespace {
+
+// One setting: where it lives in the file, what the comment above it says, and how its text
+// is read and written.
+struct Row {
+  std::string section, key, comment;
+  std::function<bool(Settings&, const std::string&, std::string*)> set;
+  std::function<std::string(const Settings&)> get;
+  bool isSwitch = false;
+};
+
+Row IntRow(std::string section, std::string key, int Settings::*member, int lo, int hi,
+           std::string comment) {
+  Row r{std::move(section), std::move(key), std::move(comment), nullptr, nullptr};
+  r.set = [member, lo, hi](Settings& s, const std::string& text, std::string* why) {
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || end != text.data() + text.size() || n < lo || n > hi) {
+      *why = "needs a whole number " + std::to_string(lo) + ".." + std::to_string(hi);
+      return false;
+    }
+    s.*member = n;
+    return true;
+  };
+  r.get = [member](const Settings& s) { return std::to_string(s.*member); };
+  return r;
+}
+
+Row BoolRow(std::string section, std::string key, bool Settings::*member, std::string comment) {
+  Row r{std::move(section), std::move(key), std::move(comment), nullptr, nullptr, true};
+  r.set = [member](Settings& s, const std::string& text, std::string* why) {
+    if (text == "true" || text == "yes" || text == "on" || text == "1") {
+      s.*member = true;
+    } else if (text == "false" || text == "no" || text == "off" || text == "0") {
+      s.*member = false;
+    } else {
+      *why = "needs true or false";
+      return false;
+    }
+    return true;
+  };
+  r.get = [member](const Settings& s) { return std::string(s.*member ? "true" : "false"); };
+  return r;
+}
+
+// Text values may be quoted, so that an empty value or one with spaces reads plainly.
+Row TextRow(std::string section, std::string key, std::string Settings::*member,
+            std::string comment) {
+  Row r{std::move(section), std::move(key), std::move(comment), nullptr, nullptr};
+  r.set = [member](Settings& s, const std::string& text, std::string*) {
+    std::string v = text;
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+    s.*member = v;
+    return true;
+  };
+  r.get = [member](const Settings& s) { return "\"" + s.*member + "\""; };
+  return r;
+}
+
+const std::vector<Row>& Rows() {
+  static const std::vector<Row> rows = {
+      IntRow("window", "scale", &Settings::scale, 1, 4,
+             "Window size as a multiple of 480 x 384 (1 to 4)."),
+      BoolRow("window", "fullscreen", &Settings::fullscreen,
+              "Start in fullscreen (F11 or Alt+Enter switches; the game remembers)."),
+      IntRow("window", "width", &Settings::width, 0, 16384,
+             "The window's last size in pixels, remembered on exit (0: use the scale)."),
+      IntRow("window", "height", &Settings::height, 0, 16384, ""),
+      IntRow("window", "display", &Settings::display, 0, 63,
+             "The display the window was last on, counted from 0."),
+      IntRow("sound", "music_volume", &Settings::musicVolume, 0, 100, "Music volume, 0 to 100."),
+      IntRow("sound", "effects_volume", &Settings::effectsVolume, 0, 100,
+             "Sound effects volume, 0 to 100."),
+      BoolRow("sound", "mute", &Settings::mute, "No sound at all."),
+      BoolRow("sound", "mute_when_unfocused", &Settings::muteWhenUnfocused,
+              "Silence while another window has the focus."),
+      TextRow("sound", "soundfont", &Settings::soundFont,
+              "A General MIDI SoundFont for the music (empty: look in the usual folders)."),
+      TextRow("folders", "save_dir", &Settings::saveDir,
+              "Folder of the save file (empty: beside the program when that folder is writable,\n"
+              "otherwise $XDG_DATA_HOME/korvela)."),
+      TextRow("folders", "screenshot_dir", &Settings::screenshotDir,
+              "Folder for F12 screenshots (empty: the pictures folder, or the data folder)."),
+      BoolRow("screenshots", "scaled", &Settings::scaledScreenshots,
+              "true: screenshots are the window's scaled picture; false: 480 x 384."),
+  };
+  return rows;
+}
+
+const Row* FindRow(const std::string& section, const std::string& key) {
+  for (const Row& r : Rows()) {
+    if (r.section == section && r.key == key) return &r;
+  }
+  return nullptr;
+}
+
+// inih reads the text line by line through this reader, which counts the lines so that a
+// problem can be named with its line number.
+struct ParseState {
+  std::string_view rest;
+  int line = 0;  // the line being read, counted from 1
+  bool atLineStart = true;
+  Settings* settings = nullptr;
+  std::vector<std::string>* problems = nullptr;
+};
+
+char* ReadLine(char* buffer, int size, void* stream) {
+  auto* st = static_cast<ParseState*>(stream);
+  if (st->rest.empty() || size < 2) return nullptr;
+  size_t n = st->rest.find('\n');
+  n = n == std::string_view::npos ? st->rest.size() : n + 1;
+  // A line longer than the buffer continues in the next read, as fgets would; inih sees it as
+  // one line and the count stays right once the newline arrives.
+  n = std::min(n, static_cast<size_t>(size - 1));
+  std::memcpy(buffer, st->rest.data(), n);
+  buffer[n] = '\0';
+  if (st->atLineStart) ++st->line;
+  st->atLineStart = buffer[n - 1] == '\n';
+  st->rest.remove_prefix(n);
+  return buffer;
+}
+
+int OnValue(void* user, const char* section, const char* name, const char* value) {
+  auto* st = static_cast<ParseState*>(user);
+  const int line = st->line;
+  std::string why;
+  if (!ApplySetting(st->settings, {section, name, value}, &why)) {
+    st->problems->push_back("line " + std::to_string(line) + ": " + why);
+  }
+  return 1;  // our own problems are already named; inih must not count them again
+}
+
+std::string EnvOr(const char* name, const std::string& fallback) {
+  const char* v = std::getenv(name);
+  return v && *v ? v : fallback;
+}
+
+}  // namespace
+
+bool ApplySetting(Settings* s, const SettingValue& v, std::string* why) {
+  const Row* row = FindRow(v.section, v.key);
+  if (!row) {
+    *why = "no setting \"" + v.key + "\" in [" + v.section + "]";
+    return false;
+  }
+  std::string reason;
+  if (!row->set(*s, v.value, &reason)) {
+    *why = v.key + " = " + v.value + ": " + reason;
+    return false;
+  }
+  return true;
+}
+
+Settings ParseSettings(std::string_view text, std::vector<std::string>* problems) {
+  Settings s;
+  ParseState st{text, 0, true, &s, problems};
+  const int firstBad = ini_parse_stream(ReadLine, &st, OnValue, &st);
+  // inih answers only the first line it could not read at all (no "=", an unclosed section).
+  if (firstBad > 0) {
+    problems->push_back("line " + std::to_string(firstBad) +
+                        ": not a setting (name = value) or a [section]");
+  }
+  return s;
+}
+
+std::string FormatSettings(const Settings& s) {
+  std::ostringstream out;
+  out << "; KORVELA settings. Edit freely; the command line's options win over this file.\n"
+         "; A line that cannot be read is reported and its setting keeps its default.\n";
+  std::string section;
+  for (const Row& r : Rows()) {
+    if (r.section != section) {
+      section = r.section;
+      out << "\n[" << section << "]\n";
+    }
+    std::istringstream comment(r.comment);
+    for (std::string line; std::getline(comment, line);) out << "; " << line << "\n";
+    out << r.key << " = " << r.get(s) << "\n";
+  }
+  return out.str();
+}
+
+std::filesystem::path DefaultSettingsPath() {
+  const std::string home = EnvOr("HOME", ".");
+  return std::filesystem::path(EnvOr("XDG_CONFIG_HOME", home + "/.config")) / "korvela" /
+         "settings.ini";
+}
+
+Settings LoadSettings(const std::filesystem::path& path, std::vector<std::string>* problems) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
+    Settings defaults;
+    std::string why;
+    if (!SaveSettings(path, defaults, &why)) problems->push_back(why);
+    return defaults;
+  }
+  if (!std::filesystem::is_regular_file(path, ec) ||
+      std::filesystem::file_size(path, ec) > 1 << 20) {
+    problems->push_back(path.string() + " is not a settings file; using the defaults");
+    return Settings{};
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (!in) {
+    problems->push_back("cannot read " + path.string() + "; using the defaults");
+    return Settings{};
+  }
+  std::vector<std::string> found;
+  Settings s = ParseSettings(text.str(), &found);
+  for (const std::string& p : found) problems->push_back(path.string() + " " + p);
+  return s;
+}
+
+bool SaveSettings(const std::filesystem::path& path, const Settings& s, std::string* why) {
+  std::error_code ec;
+  std::filesystem::create_directories(path.parent_path(), ec);
+  const std::filesystem::path temp = path.string() + ".new";
+  {
+    std::ofstream out(temp, std::ios::trunc | std::ios::binary);
+    out << FormatSettings(s);
+    out.flush();
+    if (!out) {
+      *why = "cannot write the settings file " + path.string();
+      std::filesystem::remove(temp, ec);
+      return false;
+    }
+  }
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    *why = "cannot write the settings file " + path.string() + ": " + ec.message();
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+std::vector<SettingOption> SettingOptions() {
+  std::vector<SettingOption> options;
+  for (const Row& r : Rows()) {
+    std::string name = r.key;
+    for (char& c : name) {
+      if (c == '_') c = '-';
+    }
+    // Screenshot and window keys are ambiguous alone ("scaled", "width").
+    if (r.section == "screenshots") name = "scaled-screenshots";
+    if (r.key == "width" || r.key == "height" || r.key == "display") name = "window-" + name;
+    std::string help = r.comment.substr(0, r.comment.find('\n'));
+    if (help.empty()) help = "the window's height in pixels";
+    options.push_back({"--" + name, r.section, r.key, help, r.isSwitch});
+  }
+  return options;
+}
+
+}  // namespace korvela

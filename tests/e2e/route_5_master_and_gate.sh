@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The route, step 10: the high place, the master and the gate home. A strong saved game holding
+# the egg continues onto the high place's stairs (52, placed under the continue point, as the
+# field's own stairs stand beyond the mountains), runs west to the master's line (183) on the
+# ledge over his hollow, hears his speech, shoots him down as he runs below, hears his last
+# words, and walks down into the hollow through the gate (185) he opens: the ending, then the
+# title again.
+set -euo pipefail
+bin=$1
+build=$2
+source "$(dirname "$0")/lib/session.bash"
+source "$(dirname "$0")/lib/route.bash"
+copy_game_data
+printf '\x34' | dd of="$work/game/DATA/03_LAYER2.DAT" bs=1 seek=$((24 * 128 + 9)) conv=notrunc status=none
+# The elder's lesson learnt (flag 7), so the second shot (2 points) is on X.
+write_strong_save '\x00\x00\x02\x02\x00\x00\x00\x01\x01\x00\x01\x01\x00\x01\x00\x00\x00\x00\x00\x00\x00' \
+  '\x02\x01\x00'
+# The master runs by only now and then: INT 1000 and MP 2000 keep the shots coming for a minute.
+save="$work/game/DATA/SaveData.DAT"
+for at in 12 16; do printf '\x00\x00\xfa\x44' | dd of="$save" bs=1 seek=$at conv=notrunc status=none; done
+printf '\x00\x00\x7a\x44' | dd of="$save" bs=1 seek=30 conv=notrunc status=none
+
+# The master's line is column 228: the view's origin 221. From the ledge her shots meet him each
+# time he runs by below; a minute is enough. After him, west on foot (no jumps, so she stands on
+# the gate's row when she meets it).
+run=Left
+after=Left
+shoot=60000
+stage_fight_run $'300 down C\n400 up C\n' 1500 221 8000 taps
+staged=$(time_of '"mode":1,"map":"02","origin":[235,12]')
+[ -n "$staged" ] || fail "never reached the high place"
+grep -qF "$(music_open Combat1.mid)" "$log" || fail "the master's music never started"
+gate=$(time_of '"sound":"gatetrvl.wav"' "$boss")
+[ -n "$gate" ] || fail "the gate never opened"
+title=$(time_of "$(music_open Stones2.mid)" "$gate")
+[ -n "$title" ] || fail "no ending back to the title after the gate"
+# The title came through the ending, not through her death.
+scream=$(time_of '"sound":"scream.wav"' "$gate")
+[ -z "$scream" ] || [ "$scream" -gt "$title" ] || fail "she died at $scream ms instead of going home"
+echo "route 5: high place at $staged ms, master at $boss ms, fell at $fell ms, gate at $gate ms, title at $title ms"

@@ -1,0 +1,80 @@
+#include "shell/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/temp_files.h"
+
+namespace korvela {
+namespace {
+
+TEST(Settings, RoundTripThroughTheFile) {
+  Settings s;
+  s.scale = 3;
+  s.fullscreen = true;
+  s.musicVolume = 0;
+  s.effectsVolume = 55;
+  s.muteWhenUnfocused = true;
+  s.soundFont = "/fonts/with space;semi.sf2";
+  s.saveDir = "";
+  s.screenshotDir = "/pics";
+  s.width = 1000;
+  s.display = 2;
+  std::vector<std::string> problems;
+  const Settings back = ParseSettings(FormatSettings(s), &problems);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+  EXPECT_EQ(FormatSettings(back), FormatSettings(s));
+  EXPECT_EQ(back.soundFont, s.soundFont);
+  EXPECT_EQ(back.effectsVolume, 55);
+}
+
+// Each broken line is named with its number; it keeps its default and the rest is read.
+TEST(Settings, BrokenLinesAreNamedAndKeepTheirDefaults) {
+  const std::string text =
+      "[window]\n"
+      "scale = 9\n"          // 2: out of range
+      "fullscreen = true\n"  // 3: fine
+      "this line is junk\n"  // 4: not name = value
+      "[sound]\n"
+      "music_volume = loud\n"  // 6: not a number
+      "volume = 3\n"           // 7: no such setting
+      "effects_volume = 20 ; quieter\n";
+  std::vector<std::string> problems;
+  const Settings s = ParseSettings(text, &problems);
+  EXPECT_EQ(s.scale, 2);
+  EXPECT_TRUE(s.fullscreen);
+  EXPECT_EQ(s.musicVolume, 100);
+  EXPECT_EQ(s.effectsVolume, 20);
+  ASSERT_EQ(problems.size(), 4u);
+  EXPECT_EQ(problems[0].rfind("line 2: scale = 9", 0), 0u) << problems[0];
+  EXPECT_EQ(problems[1].rfind("line 6: ", 0), 0u) << problems[1];
+  EXPECT_EQ(problems[2].rfind("line 7: no setting \"volume\"", 0), 0u) << problems[2];
+  EXPECT_EQ(problems[3].rfind("line 4: not a setting", 0), 0u) << problems[3];
+}
+
+// The first run writes the defaults with comments; a later run reads what the player edited;
+// a folder where the file should be gives the defaults and a message, never a crash.
+TEST(Settings, TheFileIsCreatedThenRead) {
+  testing::TempDir dir;
+  const auto path = dir.Path() / "korvela" / "settings.ini";
+  std::vector<std::string> problems;
+  EXPECT_EQ(LoadSettings(path, &problems).scale, 2);
+  EXPECT_TRUE(problems.empty());
+  std::ifstream written(path);
+  std::string first;
+  std::getline(written, first);
+  EXPECT_EQ(first.rfind("; KORVELA settings", 0), 0u);
+
+  { std::ofstream(path, std::ios::app) << "[window]\nscale = 4\n"; }
+  EXPECT_EQ(LoadSettings(path, &problems).scale, 4);
+  EXPECT_TRUE(problems.empty());
+
+  const auto folder = dir.Path() / "folder.ini";
+  std::filesystem::create_directory(folder);
+  EXPECT_EQ(LoadSettings(folder, &problems).scale, 2);
+  EXPECT_EQ(problems.size(), 1u);
+}
+
+}  // namespace
+}  // namespace korvela
