@@ -15,4 +15,6 @@ if [ ! -f build-asan/CMakeCache.txt ]; then
 fi
 nice cmake --build build-asan -j "$(nproc)"
 cd build-asan
-ctest --output-on-failure -j "$(nproc)" "$@"
+# The real window's end-to-end test times a replay and the share of a core it paints with, which
+# a build several times slower (on a busy machine) cannot meet; its code runs in the other tests.
+ctest --output-on-failure -j "$(nproc)" -E "^e2e_real_window$" "$@"

@@ -115,6 +115,16 @@ void HeadlessPlatform::Advance(uint32_t ms) {
   if (options_.untilMs && now_ > *options_.untilMs + kOverrunMs) throw QuitRequested{};
 }
 
+void HeadlessPlatform::ScheduleInput(const InputEvent& e) {
+  InputEvent due = e;
+  due.ms = static_cast<uint32_t>(std::max<uint64_t>(e.ms, now_));
+  auto& input = options_.input;
+  const auto at =
+      std::upper_bound(input.begin() + static_cast<std::ptrdiff_t>(nextInput_), input.end(), due.ms,
+                       [](uint32_t ms, const InputEvent& other) { return ms < other.ms; });
+  input.insert(at, due);
+}
+
 uint32_t HeadlessPlatform::Clock() {
   ApplyDueInput();
   return static_cast<uint32_t>(now_);

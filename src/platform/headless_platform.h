@@ -66,6 +66,14 @@ class HeadlessPlatform : public Platform {
   const FrameRecord& LastRecord() const { return lastRecord_; }
   const std::string& MusicStatusForTest() { return musicState_; }
 
+ protected:
+  // For a player program built on this platform: the virtual time now, a key change it makes
+  // (no earlier than now; kept in time order after the events already due at that time), and
+  // every event of the run so far, which is an ordinary input script.
+  uint64_t Now() const { return now_; }
+  void ScheduleInput(const InputEvent& e);
+  const std::vector<InputEvent>& ScriptEvents() const { return options_.input; }
+
  private:
   void Advance(uint32_t ms);  // moves the clock, applying script events and shots on the way
   void ApplyDueInput();

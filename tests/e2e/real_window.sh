@@ -174,7 +174,10 @@ sleep 5
 used=$(($(cpu_ticks) - start))
 percent=$(awk -v t="$used" -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.1f", 100 * t / hz / 5 }')
 echo "painting: $percent% of one core on the field, silent"
-awk -v p="$percent" 'BEGIN { exit !(p < 6) }' || fail "the silent game takes $percent% of a core"
+# The sanitizer build runs several times slower and sets a higher limit; a busy loop still fails.
+limit=${KORVELA_CPU_LIMIT:-6}
+awk -v p="$percent" -v l="$limit" 'BEGIN { exit !(p < l) }' ||
+  fail "the silent game takes $percent% of a core (at most $limit%)"
 kill -TERM "$game"
 wait "$game" || fail "the second game ended with status $?"
 game=""

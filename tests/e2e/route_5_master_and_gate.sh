@@ -11,14 +11,12 @@ build=$2
 source "$(dirname "$0")/lib/session.bash"
 source "$(dirname "$0")/lib/route.bash"
 copy_game_data
-printf '\x34' | dd of="$work/game/DATA/03_LAYER2.DAT" bs=1 seek=$((24 * 128 + 9)) conv=notrunc status=none
+start_on_code 52
 # The elder's lesson learnt (flag 7), so the second shot (2 points) is on X.
 write_strong_save '\x00\x00\x02\x02\x00\x00\x00\x01\x01\x00\x01\x01\x00\x01\x00\x00\x00\x00\x00\x00\x00' \
   '\x02\x01\x00'
-# The master runs by only now and then: INT 1000 and MP 2000 keep the shots coming for a minute.
-save="$work/game/DATA/SaveData.DAT"
-for at in 12 16; do printf '\x00\x00\xfa\x44' | dd of="$save" bs=1 seek=$at conv=notrunc status=none; done
-printf '\x00\x00\x7a\x44' | dd of="$save" bs=1 seek=30 conv=notrunc status=none
+# The master runs by only now and then.
+boost_for_long_fights
 
 # The master's line is column 228: the view's origin 221. From the ledge her shots meet him each
 # time he runs by below; a minute is enough. After him, west on foot (no jumps, so she stands on
