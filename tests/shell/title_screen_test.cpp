@@ -124,7 +124,9 @@ TEST_F(TitleTest, TappedKeyBeforeTheTitleIsDiscardedAndContinueResumesTheSave) {
   PlayerRecord saved;
   saved.PlayerLevel = 12;
   saved.PlayerExp = 5000;
+  saved.NextExp = 6000;
   saved.PlayerHp = 0.5f;
+  saved.PlayerStr = saved.PlayerDex = saved.PlayerInt = 50;
   saved.StoryFlags[7] = 2;
   saved.PlayerX = 3;
   saved.Facing = 1;
