@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "enemies/enemies.h"
 #include "game/game.h"
 #include "platform/headless_platform.h"
 #include "shell/frame_loop.h"
@@ -182,5 +183,50 @@ void BM_CombatFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CombatFrame);
+
+// The same frame with the four costliest bosses all shooting in it: two volley flyers and a
+// single-shot flyer inside their firing windows on a frame whose Timer turns a multiple of 4
+// (the largest sprites of the game), and a standing dragon at its shot. The bullet table starts
+// empty, so every shot aims and takes a slot until the five are gone.
+void FillShootingBosses(Game& g) {
+  const int16_t kinds[4] = {5, 5, 4, 3};
+  const float xs[4] = {440, 436, 432, 300};
+  for (int i = 0; i <= 3; ++i) {
+    auto& b = g.Bosses[i];
+    b = {};
+    b.Active = -1;
+    b.Kind = kinds[i];
+    b.X = xs[i];
+    b.Y = kinds[i] == 3 ? 64.0f : -96.0f;
+    b.DX = kinds[i] == 5 ? -20.0f : kinds[i] == 4 ? -16.0f : 0.0f;
+    b.Timer = kinds[i] == 3 ? 17 : 3;
+    b.Anim = kinds[i] == 3 ? 2.0f : 0.0f;
+    b.Hp = 30000;
+  }
+  for (auto& s : g.EnemyShots) s = {};
+}
+
+void BM_ShootingBossesFrame(benchmark::State& state) {
+  BenchGame b(1);
+  for (auto _ : state) {
+    FillCombatTables(b.g);
+    FillShootingBosses(b.g);
+    korvela::RunFrame(b.g);
+  }
+}
+BENCHMARK(BM_ShootingBossesFrame);
+
+// The bosses' own turns alone, for the same four.
+void BM_ShootingBossesLogic(benchmark::State& state) {
+  BenchGame b(1);
+  for (auto _ : state) {
+    FillShootingBosses(b.g);
+    korvela::BossLogic(b.g);
+  }
+  int bullets = 0;
+  for (const auto& s : b.g.EnemyShots) bullets += s.Active == -1 ? 1 : 0;
+  state.counters["bullets"] = bullets;  // 5: every slot taken by the frame's shots
+}
+BENCHMARK(BM_ShootingBossesLogic);
 
 }  // namespace

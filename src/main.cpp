@@ -12,6 +12,7 @@
 #include "platform/input_script.h"
 #include "platform/sdl_platform.h"
 #include "shell/command_line.h"
+#include "shell/folders.h"
 #include "shell/program.h"
 
 namespace {
@@ -67,6 +68,12 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   options.fullscreen = settings.fullscreen;
   options.soundFont = settings.soundFont;
   options.recordPath = cl.recordPath;
+  options.screenshotDir = korvela::ScreenshotDir(settings.screenshotDir);
+  options.scaledScreenshots = settings.scaledScreenshots;
+  options.musicVolume = settings.mute ? 0 : settings.musicVolume;
+  options.effectsVolume = settings.mute ? 0 : settings.effectsVolume;
+  options.muteWhenUnfocused = settings.muteWhenUnfocused;
+  options.bindings = settings.bindings;
   auto sdl = platform::SdlPlatform::Create(options, &error);
   if (!sdl) std::cerr << "korvela: " << error << "\n";
   return sdl;
@@ -90,23 +97,38 @@ int main(int argc, char** argv) {
   auto platform = MakePlatform(*cl, settings);
   if (!platform) return 1;
 
-  const std::filesystem::path programDir = ProgramDir(argv[0]);
-  const std::filesystem::path base = cl->dataDir.empty() ? programDir : cl->dataDir;
+  korvela::FolderRequest request;
+  request.programDir = ProgramDir(argv[0]);
+  request.dataDir = cl->dataDir;
+  request.saveDir = settings.saveDir;
+  request.userDataDir = korvela::UserDataDir();
+  request.scratchSave = cl->headless;
+  std::vector<std::string> problems;
+  const korvela::FolderChoice folders = korvela::ChooseFolders(request, &problems);
+  for (const std::string& p : problems) std::cerr << "korvela: " << p << "\n";
+  if (!folders.adoptedSave.empty()) {
+    std::cerr << "korvela: the save " << folders.adoptedSave.string() << " was copied to "
+              << folders.saveDir.string() << "\n";
+  }
   korvela::Game g(*platform);
-  g.DataDir = base / "DATA";
-  g.SoundDir = base / "Sound";
-  g.AssetDir = programDir / "assets";
+  g.DataDir = folders.gameDir / "DATA";
+  g.SoundDir = folders.gameDir / "Sound";
+  g.AssetDir = folders.assetDir;
+  g.SaveDir = folders.saveDir;
   // A headless run is the same game every time unless told otherwise.
   g.RandomSeed = cl->seed;
   if (cl->headless && !g.RandomSeed) g.RandomSeed = 1;
 
   auto font = platform::Font::Open(18, true, &error);
   if (!font) std::cerr << "korvela: texts will not show: " << error << "\n";
-  g.CrtFont = font.get();
+  auto sceneFont = font ? platform::Font::Open(14, true, &error) : nullptr;
+  g.CrtFont = g.CrtFont18 = font.get();
+  g.CrtFont14 = sceneFont.get();
 
   const int status = korvela::RunProgram(g);
   if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(platform.get())) {
     headless->Finish();
   }
+  korvela::RemoveScratch(folders);
   return status;
 }

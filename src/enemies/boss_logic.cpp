@@ -31,7 +31,7 @@ void StepAnim(EnemyRecord& b, int n) { b.Anim = static_cast<float>(CInt(b.Anim +
 
 void Shoot(Game& g, float x, float y) { EnemyFire(g, x, y); }
 
-int RandomBelow(Game& g, int n) { return Int(Rnd(g) * n); }
+int RandomBelow(Game& g, int n) { return Int(Rnd(g) * static_cast<float>(n)); }
 
 void BossLogic(Game& g) {
   for (int i = 0; i < kBossSlots; ++i) {

@@ -8,20 +8,24 @@ namespace korvela {
 namespace {
 
 struct Flight {
-  float speed;      // pixels a frame
-  int volley;       // bullets per shot
-  int rightWindow;  // the firing window's left end when flying right, from PX
+  float speed;        // pixels a frame
+  int volley;         // bullets per shot
+  float rightWindow;  // the firing window's left end when flying right, from PX
 };
 
+// A turn point's random distance beyond its threshold, in pixels.
+float Far(Game& g, int n) { return static_cast<float>(RandomBelow(g, n)); }
+
 void Fly(Game& g, EnemyRecord& b, const Flight& f) {
-  const int16_t tileX = g.Player.PlayerX;  // the turns compare with the tile column itself
-  const int px = tileX * kTileSize;
+  // The turns compare with the tile column itself, the window with its pixels.
+  const auto tileX = static_cast<float>(g.Player.PlayerX);
+  const auto px = static_cast<float>(g.Player.PlayerX * kTileSize);
   // Each turn point is chosen afresh every frame, up to 200 pixels further out.
-  if (RandomBelow(g, 200) + b.X + 600 <= tileX) {
+  if (Far(g, 200) + b.X + 600 <= tileX) {
     b.Dir = 1;
     b.DX = f.speed;
   }
-  if (RandomBelow(g, 200) + tileX + 600 <= b.X) {
+  if (Far(g, 200) + tileX + 600 <= b.X) {
     b.Dir = 0;
     b.DX = -f.speed;
   }
@@ -42,7 +46,7 @@ void Fly(Game& g, EnemyRecord& b, const Flight& f) {
 
   // The body hangs below the boss's top; which part touches depends on its heading.
   const float top = static_cast<float>(HeroTop(g));
-  const float hx = static_cast<float>(px + 16);
+  const float hx = px + 16;
   const bool across =
       b.Dir == 1 ? (b.X + 100 < hx && hx < b.X + 270) : (b.X + 10 < hx && hx < b.X + 200);
   if (across && b.Y + 96 < top && top < b.Y + 192) HurtHeroine(g, 20);

@@ -17,13 +17,13 @@ constexpr int kEntranceFlag = 14;  // StoryFlags: the last boss has spoken
 
 // Turns towards the heroine once she is far enough behind; the distance is chosen afresh
 // every frame, up to 500 pixels more.
-void TurnTowardsHeroine(Game& g, EnemyRecord& b, int rightGap) {
-  const int px = g.Player.PlayerX * kTileSize;
-  if (RandomBelow(g, 500) + b.X + rightGap <= px) {
+void TurnTowardsHeroine(Game& g, EnemyRecord& b, float rightGap) {
+  const auto px = static_cast<float>(g.Player.PlayerX * kTileSize);
+  if (static_cast<float>(RandomBelow(g, 500)) + b.X + rightGap <= px) {
     b.Dir = 1;
     b.DX = 16;
   }
-  if (RandomBelow(g, 500) + px + 128 <= b.X) {
+  if (static_cast<float>(RandomBelow(g, 500)) + px + 128 <= b.X) {
     b.Dir = 0;
     b.DX = -16;
   }

@@ -120,6 +120,7 @@ struct Game {
   std::filesystem::path DataDir;
   std::filesystem::path SoundDir;
   std::filesystem::path AssetDir;
+  std::filesystem::path SaveDir;  // the folder of the save file; empty: DataDir
 
   // Screen.
   int16_t ScreenWidth = 0;
@@ -175,7 +176,11 @@ struct Game {
   Surface Crt, B_Crt;
   Surface MapChr1, MapChr2, MapChr3;
   Surface Chr, Chr2, sonota, Enemy, Boss, Boss2, Buri, Opening;
-  const platform::Font* CrtFont = nullptr;  // the play screen's text face; null prints nothing
+  // The play screen's text face (null prints nothing) and the two sizes it switches between:
+  // 18 points for play, 14 for the scenes' dialogues.
+  const platform::Font* CrtFont = nullptr;
+  const platform::Font* CrtFont18 = nullptr;
+  const platform::Font* CrtFont14 = nullptr;
   platform::Color CrtForeColor = platform::kWhite;
 
   // The one random generator, seeded at every frame-loop entry: from the clock, or, when a

@@ -168,7 +168,9 @@ bool CheckPlayerRecord(const PlayerRecord& p, std::string* why) {
   return true;
 }
 
-std::filesystem::path SaveFilePath(const Game& g) { return g.DataDir / "SaveData.DAT"; }
+std::filesystem::path SaveFilePath(const Game& g) {
+  return (g.SaveDir.empty() ? g.DataDir : g.SaveDir) / "SaveData.DAT";
+}
 
 bool WriteSaveFile(const std::filesystem::path& path, const PlayerRecord& p, std::string* why) {
   struct stat old {};

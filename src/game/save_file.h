@@ -26,7 +26,7 @@ constexpr float kLargestSavedNumber = 1000000;
 constexpr float kSmallestSavedStat = 10;
 bool CheckPlayerRecord(const PlayerRecord& p, std::string* why);
 
-// g.DataDir / "SaveData.DAT".
+// "SaveData.DAT" in g.SaveDir (in g.DataDir when no save folder is set).
 std::filesystem::path SaveFilePath(const Game& g);
 
 // Writes the record so that the old file is replaced only by a complete new one: a temporary

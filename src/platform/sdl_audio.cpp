@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -178,6 +179,12 @@ std::string SdlAudio::SendMusicCommand(std::string_view command) {
       break;
   }
   return "";
+}
+
+void SdlAudio::SetVolumes(int music, int effects) {
+  if (!deviceOpen_) return;
+  Mix_VolumeMusic(std::clamp(music, 0, 100) * MIX_MAX_VOLUME / 100);
+  Mix_Volume(-1, std::clamp(effects, 0, 100) * MIX_MAX_VOLUME / 100);
 }
 
 void SdlAudio::PlaySound(const std::filesystem::path& wav) {

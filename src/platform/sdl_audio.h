@@ -33,6 +33,8 @@ class SdlAudio {
   // Starts the effect on channel 0; a missing or unreadable file is silent (an unreadable or
   // damaged one is named once on stderr).
   void PlaySound(const std::filesystem::path& wav);
+  // Volumes 0..100 of the music and of the effects.
+  void SetVolumes(int music, int effects);
 
  private:
   // Where the open track stands. "Stopped" in the device's sense is every state but Playing.

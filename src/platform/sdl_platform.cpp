@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <ctime>
 #include <deque>
 #include <fstream>
 #include <iostream>
@@ -12,7 +13,9 @@
 
 #include "platform/input_script.h"
 #include "platform/quiet_stderr.h"
+#include "platform/screenshot.h"
 #include "platform/sdl_audio.h"
+#include "platform/sdl_input.h"
 #include "platform/sdl_screen.h"
 
 namespace platform {
@@ -21,37 +24,6 @@ namespace {
 
 // The music timer of the window.
 constexpr uint64_t kMusicTimerMs = 1000;
-
-std::optional<Key> GameKey(SDL_Keycode code) {
-  switch (code) {
-    case SDLK_UP:
-      return Key::Up;
-    case SDLK_DOWN:
-      return Key::Down;
-    case SDLK_LEFT:
-      return Key::Left;
-    case SDLK_RIGHT:
-      return Key::Right;
-    case SDLK_SPACE:
-      return Key::Space;
-    case SDLK_z:
-      return Key::Z;
-    case SDLK_v:
-      return Key::V;
-    case SDLK_x:
-      return Key::X;
-    case SDLK_c:
-      return Key::C;
-    case SDLK_s:
-      return Key::S;
-    case SDLK_d:
-      return Key::D;
-    case SDLK_ESCAPE:
-      return Key::Escape;
-    default:
-      return std::nullopt;
-  }
-}
 
 // SDL falls back to drawing into memory when there is no display; that counts as no display
 // unless it was asked for by name (as tests do).
@@ -71,17 +43,26 @@ bool IsFullscreenToggle(const SDL_Keysym& k) {
 
 }  // namespace
 
+// How long the caption names a screenshot's file.
+constexpr uint64_t kNoticeMs = 2000;
+
 struct SdlPlatform::Impl {
+  SdlOptions options;
   std::unique_ptr<SdlScreen> screen;
   std::unique_ptr<SdlAudio> audio;
+  std::unique_ptr<SdlInput> input;
   std::array<bool, kKeyCount> held{};
   std::array<bool, kKeyCount> pressed{};
   std::deque<int> releases;  // virtual-key codes waiting for Yield
   bool closing = false;
+  bool focused = true;
   uint64_t lastTimerTick = 0;
   std::ofstream record;
+  std::string caption;       // the game's caption
+  uint64_t noticeUntil = 0;  // while the caption names a screenshot instead
 
   ~Impl() {
+    input.reset();
     audio.reset();
     screen.reset();
     SDL_Quit();
@@ -92,50 +73,75 @@ struct SdlPlatform::Impl {
   void Pump() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+      if (e.type == SDL_KEYDOWN && WindowKey(e.key)) continue;
+      if (input->Handle(e)) continue;
       switch (e.type) {
-        case SDL_KEYDOWN:
-          KeyDown(e.key);
-          break;
-        case SDL_KEYUP:
-          KeyUp(e.key);
-          break;
         case SDL_QUIT:
           Close(e.quit.timestamp);
           break;
         case SDL_WINDOWEVENT:
-          if (e.window.event == SDL_WINDOWEVENT_CLOSE) Close(e.window.timestamp);
-          if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-              e.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            screen->Redraw();
-          }
+          WindowEvent(e.window);
           break;
         default:
           break;
       }
     }
+    if (noticeUntil && SDL_GetTicks64() >= noticeUntil) {
+      noticeUntil = 0;
+      screen->SetTitle(caption);
+    }
   }
 
-  void KeyDown(const SDL_KeyboardEvent& e) {
+  void WindowEvent(const SDL_WindowEvent& w) {
+    if (w.event == SDL_WINDOWEVENT_CLOSE) Close(w.timestamp);
+    if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED || w.event == SDL_WINDOWEVENT_EXPOSED) {
+      screen->Redraw();
+    }
+    if (w.event == SDL_WINDOWEVENT_FOCUS_GAINED || w.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+      focused = w.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+      ApplyVolumes();
+    }
+  }
+
+  void ApplyVolumes() {
+    const bool silent = options.muteWhenUnfocused && !focused;
+    audio->SetVolumes(silent ? 0 : options.musicVolume, silent ? 0 : options.effectsVolume);
+  }
+
+  // F11 and Alt+Enter (fullscreen) and F12 (screenshot) belong to the window, not the game.
+  bool WindowKey(const SDL_KeyboardEvent& e) {
     if (IsFullscreenToggle(e.keysym)) {
       if (!e.repeat) screen->ToggleFullscreen();
-      return;
+      return true;
     }
-    const auto key = GameKey(e.keysym.sym);
-    if (!key) return;
-    const int i = static_cast<int>(*key);
-    if (held[i]) return;  // the desktop's key repeat
-    held[i] = pressed[i] = true;
-    Record({e.timestamp, InputEvent::Kind::Down, *key});
+    if (e.keysym.sym != SDLK_F12) return false;
+    if (!e.repeat) Screenshot();
+    return true;
   }
 
-  void KeyUp(const SDL_KeyboardEvent& e) {
-    const auto key = GameKey(e.keysym.sym);
-    if (!key) return;
-    const int i = static_cast<int>(*key);
-    if (!held[i]) return;
-    held[i] = false;
-    releases.push_back(VirtualKeyCode(*key));
-    Record({e.timestamp, InputEvent::Kind::Up, *key});
+  void Screenshot() {
+    std::string error;
+    const int scale = options.scaledScreenshots ? screen->Scale() : 1;
+    const auto path =
+        WriteScreenshot(screen->Frame(), scale, options.screenshotDir, std::time(nullptr), &error);
+    if (path.empty()) {
+      std::cerr << "korvela: no screenshot: " << error << "\n";
+      return;
+    }
+    std::cerr << "korvela: screenshot " << path.string() << "\n";
+    screen->SetTitle("スクリーンショット: " + path.string());
+    noticeUntil = SDL_GetTicks64() + kNoticeMs;
+  }
+
+  void KeyChanged(Key key, bool down, uint32_t ms) {
+    const int i = static_cast<int>(key);
+    held[i] = down;
+    if (down) {
+      pressed[i] = true;
+    } else {
+      releases.push_back(VirtualKeyCode(key));
+    }
+    Record({ms, down ? InputEvent::Kind::Down : InputEvent::Kind::Up, key});
   }
 
   void Close(uint32_t ms) {
@@ -157,6 +163,8 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
   {
     QuietStderr quiet;
     started = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0;
+    // Controllers are welcome but not needed.
+    if (started) SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     display = started && HasRealDisplay();
   }
   if (!display) {
@@ -168,6 +176,11 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
   }
   std::unique_ptr<SdlPlatform> p(new SdlPlatform());
   Impl& s = *p->impl_;
+  s.options = options;
+  Impl* impl = &s;
+  s.input = std::make_unique<SdlInput>(options.bindings, [impl](Key key, bool down, uint32_t ms) {
+    impl->KeyChanged(key, down, ms);
+  });
   s.screen = SdlScreen::Open(options.scale, options.paint, error);
   if (!s.screen) {
     *error += "; run with --headless to play without a window";
@@ -185,6 +198,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
     }
   }
   s.audio = std::make_unique<SdlAudio>(options.soundFont);
+  s.ApplyVolumes();
   s.lastTimerTick = SDL_GetTicks64();
   return p;
 }
@@ -234,7 +248,12 @@ KeyState SdlPlatform::QueryKey(Key key) {
 
 void SdlPlatform::Present(const Surface& crt) { impl_->screen->Show(crt); }
 
-void SdlPlatform::SetCaption(std::string_view utf8) { impl_->screen->SetTitle(utf8); }
+void SdlPlatform::SetCaption(std::string_view utf8) {
+  impl_->caption = utf8;
+  if (!impl_->noticeUntil) impl_->screen->SetTitle(utf8);
+}
+
+int SdlPlatform::OpenControllers() const { return impl_->input->OpenControllers(); }
 
 std::string SdlPlatform::SendMusicCommand(std::string_view command) {
   return impl_->audio->SendMusicCommand(command);

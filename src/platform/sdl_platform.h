@@ -7,16 +7,22 @@
 #include <memory>
 #include <string>
 
+#include "platform/input_bindings.h"
 #include "platform/platform.h"
 #include "platform/sdl_window_painter.h"
 
 namespace platform {
 
 struct SdlOptions {
-  int scale = 2;                     // window size as a multiple of 480 x 384
-  bool fullscreen = false;           // start in borderless fullscreen
-  std::filesystem::path soundFont;   // empty: search the usual SoundFont folders
-  std::filesystem::path recordPath;  // empty: no recording of key presses
+  int scale = 2;                               // window size as a multiple of 480 x 384
+  bool fullscreen = false;                     // start in borderless fullscreen
+  std::filesystem::path soundFont;             // empty: search the usual SoundFont folders
+  std::filesystem::path recordPath;            // empty: no recording of key presses
+  std::filesystem::path screenshotDir;         // where F12 writes its PNGs
+  bool scaledScreenshots = false;              // as the window shows the picture, not 480 x 384
+  int musicVolume = 100, effectsVolume = 100;  // 0..100
+  bool muteWhenUnfocused = false;
+  InputBindings bindings = DefaultBindings();
   PaintWay paint = PaintWay::Automatic;
 };
 
@@ -36,6 +42,8 @@ class SdlPlatform : public Platform {
   std::string SendMusicCommand(std::string_view command) override;
   void PlaySound(const std::filesystem::path& wav) override;
   void ShowError(std::string_view message) override;
+  // How many game controllers are open now (they come and go with hot-plugging).
+  int OpenControllers() const;
 
  private:
   SdlPlatform();

@@ -45,6 +45,12 @@ void SdlScreen::ToggleFullscreen() {
   Redraw();
 }
 
+int SdlScreen::Scale() const {
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  return std::max(1, LetterboxRect(w, h).w / kPlayWidth);
+}
+
 void SdlScreen::SetTitle(std::string_view utf8) {
   SDL_SetWindowTitle(window_, std::string(utf8).c_str());
 }

@@ -31,6 +31,9 @@ class SdlScreen {
   void Redraw();
   void ToggleFullscreen();
   void SetTitle(std::string_view utf8);
+  // The picture last shown, and the whole multiple the window shows it at now.
+  const Surface& Frame() const { return frame_; }
+  int Scale() const;
   // A modal error box over the window (out of fullscreen first, so that it can be seen).
   void ShowMessage(std::string_view utf8);
 

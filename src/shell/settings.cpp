@@ -3,6 +3,7 @@
 #include <ini.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -71,8 +72,35 @@ Row TextRow(std::string section, std::string key, std::string Settings::*member,
   return r;
 }
 
-const std::vector<Row>& Rows() {
-  static const std::vector<Row> rows = {
+// One of the game's keys in [keyboard] or [pad]: a list of names the platform knows.
+Row BindingRow(bool pad, int key) {
+  const std::string name(platform::kKeyNames[key]);
+  Row r{pad ? "pad" : "keyboard", name, "", nullptr, nullptr};
+  if (key == 0) {
+    r.comment = pad ? "Controller inputs for each of the game's keys: buttons (a b x y back start\n"
+                      "leftshoulder rightshoulder dpup dpdown dpleft dpright ...) or an axis with\n"
+                      "a direction (leftx- leftx+ lefty- lefty+ triggerleft+ ...), comma-separated."
+                    : "Keyboard keys for each of the game's keys, by name (Up, Z, Keypad 8, Left\n"
+                      "Shift, ...), comma-separated; empty for none.";
+  }
+  r.set = [pad, key](Settings& s, const std::string& text, std::string* why) {
+    const std::string unknown =
+        pad ? platform::UnknownPadName(text) : platform::UnknownKeyboardName(text);
+    if (!unknown.empty()) {
+      *why = "no " + std::string(pad ? "controller input" : "key") + " called \"" + unknown + "\"";
+      return false;
+    }
+    (pad ? s.bindings.pad : s.bindings.keyboard)[key] = text;
+    return true;
+  };
+  r.get = [pad, key](const Settings& s) {
+    return (pad ? s.bindings.pad : s.bindings.keyboard)[key];
+  };
+  return r;
+}
+
+std::vector<Row> MakeRows() {
+  std::vector<Row> rows = {
       IntRow("window", "scale", &Settings::scale, 1, 4,
              "Window size as a multiple of 480 x 384 (1 to 4)."),
       BoolRow("window", "fullscreen", &Settings::fullscreen,
@@ -98,6 +126,14 @@ const std::vector<Row>& Rows() {
       BoolRow("screenshots", "scaled", &Settings::scaledScreenshots,
               "true: screenshots are the window's scaled picture; false: 480 x 384."),
   };
+  for (const bool pad : {false, true}) {
+    for (int key = 0; key < platform::kKeyCount; ++key) rows.push_back(BindingRow(pad, key));
+  }
+  return rows;
+}
+
+const std::vector<Row>& Rows() {
+  static const std::vector<Row> rows = MakeRows();
   return rows;
 }
 
@@ -259,7 +295,12 @@ std::vector<SettingOption> SettingOptions() {
     // Screenshot and window keys are ambiguous alone ("scaled", "width").
     if (r.section == "screenshots") name = "scaled-screenshots";
     if (r.key == "width" || r.key == "height" || r.key == "display") name = "window-" + name;
+    if (r.section == "keyboard" || r.section == "pad") {
+      name = (r.section == "pad" ? "pad-" : "key-") + r.key;
+      for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     std::string help = r.comment.substr(0, r.comment.find('\n'));
+    if (r.section == "keyboard" || r.section == "pad") help = r.section + " names for " + r.key;
     if (help.empty()) help = "the window's height in pixels";
     options.push_back({"--" + name, r.section, r.key, help, r.isSwitch});
   }

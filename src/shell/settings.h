@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/input_bindings.h"
+
 namespace korvela {
 
 struct Settings {
@@ -27,6 +29,8 @@ struct Settings {
   std::string screenshotDir;  // empty: the pictures folder, or the data folder
   // [screenshots]
   bool scaledScreenshots = false;  // true: the window's scaled picture instead of 480 x 384
+  // [keyboard] and [pad]: what presses each of the game's keys
+  platform::InputBindings bindings = platform::DefaultBindings();
 };
 
 // One setting given by name, as the file and the command line give them.

@@ -12,13 +12,13 @@ void DrawMessageWindow(Game& g) {
                 kMessageTop + kMessageHeight, platform::kLightGrey);
 }
 
-void PrintMessageLines(Game& g, const MessageLines& lines) {
+void PrintMessageLines(Game& g, const MessageLines& lines, int left, int top) {
   if (!g.CrtFont) return;
   for (int k = 0; k < MessageLines::kCount; ++k) {
     const std::u32string& line = lines.Text[static_cast<size_t>(k)];
     if (line.empty()) continue;
-    g.Crt.Print(kMessageLeft + 15, kMessageTop + 10 + kMessageLineHeight * k, ToUtf8(line),
-                *g.CrtFont, g.CrtForeColor);
+    g.Crt.Print(left + 15, top + 10 + kMessageLineHeight * k, ToUtf8(line), *g.CrtFont,
+                g.CrtForeColor);
   }
 }
 

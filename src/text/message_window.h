@@ -15,7 +15,9 @@ constexpr int kMessageLineHeight = 24;
 // Fills the window black and outlines it, on Crt.
 void DrawMessageWindow(Game& g);
 // Prints the five lines over whatever is in the window (nothing is erased), in the play
-// screen's font and text colour. Without a font nothing is printed.
-void PrintMessageLines(Game& g, const MessageLines& lines);
+// screen's font and text colour, for a window whose top-left corner is (left, top). Without a
+// font nothing is printed.
+void PrintMessageLines(Game& g, const MessageLines& lines, int left = kMessageLeft,
+                       int top = kMessageTop);
 
 }  // namespace korvela

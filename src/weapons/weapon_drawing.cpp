@@ -37,16 +37,17 @@ void DrawShots(Game& g) {
   }
 }
 
-void DrawBombs(Game& g) {
-  for (int i = 0; i < kBombSlots; ++i) {
-    const BombRecord& b = g.Bombs[i];
-    if (b.Phase == 1) {
-      g.Crt.DrawMasked(b.X - 2, b.Y - 5, 32, 32, g.sonota, 160, 0, 160, 32);
-      continue;
-    }
-    const int left = CellFor(kBurstCells, b.Phase);
-    if (left >= 0) g.Crt.DrawMasked(b.X - 32, b.Y - 32, 64, 64, g.sonota, left, 224, left, 288);
+void DrawBomb(Game& g, const BombRecord& b) {
+  if (b.Phase == 1) {
+    g.Crt.DrawMasked(b.X - 2, b.Y - 5, 32, 32, g.sonota, 160, 0, 160, 32);
+    return;
   }
+  const int left = CellFor(kBurstCells, b.Phase);
+  if (left >= 0) g.Crt.DrawMasked(b.X - 32, b.Y - 32, 64, 64, g.sonota, left, 224, left, 288);
+}
+
+void DrawBombs(Game& g) {
+  for (int i = 0; i < kBombSlots; ++i) DrawBomb(g, g.Bombs[i]);
 }
 
 void DrawFires(Game& g) {

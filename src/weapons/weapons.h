@@ -12,6 +12,8 @@ void BombHits(Game& g);
 void FireHits(Game& g);
 void DrawShots(Game& g);
 void DrawBombs(Game& g);
+// One bomb by its phase: the bomb itself in phase 1, then the frames of its burst.
+void DrawBomb(Game& g, const BombRecord& b);
 void DrawFires(Game& g);
 void ClearShots(Game& g);
 

@@ -9,8 +9,6 @@ build=$2
 source "$(dirname "$0")/lib/session.bash"
 copy_game_data
 
-# poke FILE SIDE X Y CODE: one byte of a layer file.
-poke() { printf "\\x$(printf %02x "$5")" | dd of="$1" bs=1 seek=$(($4 * $2 + $3)) conv=notrunc status=none; }
 poke "$work/game/DATA/03_LAYER2.DAT" 128 9 24 36
 poke "$work/game/DATA/02_LAYER2.DAT" 256 11 18 162
 

@@ -12,7 +12,7 @@ learn_new_game_start "$no_save"
 # C with nothing saved, then Space held through the opening's pages.
 printf '%s2000 down Space\n%s up Space\n' "$no_save" "$release" > "$work/input.txt"
 run_game $((first + 2000)) --shot 300:"$shots/title.png" --shot 900:"$shots/title_no_save.png" \
-  --shot $((first + 1000)):"$shots/field.png"
+  --shot 4000:"$shots/opening.png" --shot $((first + 1000)):"$shots/field.png"
 
 # The title's music from the start.
 [ "$(time_of "$(music_open Stones2.mid)")" = 0 ] || fail "title music not opened at 0 ms"
@@ -26,6 +26,14 @@ grep -q "no saved game to continue in $work/game/DATA/SaveData.DAT" "$work/stder
 first=$(time_of '"frame"')
 [ -n "$first" ] && [ "$first" -ge 2000 ] || fail "the game started at '$first' ms, before Space"
 
+# Space starts the opening at once: its music and the rooster, and the field's music 2.5 s
+# before the first frame. Held, it passes every page; the pauses still run.
+[ "$(time_of "$(music_open Tolvane1.mid)")" = 2000 ] || fail "the opening's music is not at 2000 ms"
+[ "$(time_of '"sound":"CockB@11.wav"')" = 2000 ] || fail "no rooster at 2000 ms"
+[ "$(time_of "$(music_open Forest_A.mid)")" = $((first - 2500)) ] ||
+  fail "the field's music is not 2.5 s before the first frame"
+[ $((first - 2000)) -ge $((600 + 4 * 1000 + 2500)) ] || fail "the opening took $((first - 2000)) ms"
+
 # The new game: field map, mode 0, the starting view and numbers.
 frame=$(frame_after 0)
 echo "$frame" | grep -qF '"mode":0,"map":"01","origin":[90,85],"scroll":[0,0],"playerY":5' ||
@@ -34,7 +42,7 @@ echo "$frame" | grep -qF '"hp":50' || fail "new game HP: $frame"
 echo "$frame" | grep -qF '"exp":0,"level":1' || fail "new game level: $frame"
 grep -qF '"caption":"KORVELA  LV=1  STR=50  DEX=50  INT=50  EXP/Next=0/100"' "$log" ||
   fail "new game caption"
-for shot in title title_no_save field; do
+for shot in title title_no_save opening field; do
   [ -s "$shots/$shot.png" ] || fail "screenshot $shot.png not written"
 done
-echo "title and new game: first frame at $first ms"
+echo "title and new game: first frame at $first ms, $((first - 2000)) ms after Space"

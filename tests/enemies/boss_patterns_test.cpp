@@ -14,13 +14,7 @@ using testing::EnemyStage;
 
 struct BossStage : EnemyStage {
   EnemyRecord& PutBoss(int16_t kind, float x, float y, int16_t dir = 0, float dx = 0) {
-    EnemyRecord& b = g.Bosses[0];
-    b = EnemyRecord{};
-    b.Active = -1;
-    b.Kind = kind;
-    b.X = x;
-    b.Y = y;
-    b.Dir = dir;
+    EnemyRecord& b = PlaceIn(g.Bosses, 0, kind, x, y, dir);
     b.DX = dx;
     b.Hp = 100;
     return b;

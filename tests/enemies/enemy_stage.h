@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "support/test_game.h"
@@ -45,8 +46,11 @@ struct EnemyStage : ::testing::Test {
     rng.discard(static_cast<unsigned long long>(draws));
     return rng;
   }
-  EnemyRecord& Place(int slot, int16_t kind, float x, float y, int16_t dir = 0) {
-    EnemyRecord& e = g.Enemies[static_cast<size_t>(slot)];
+  // A fresh record in a slot of Enemies or Bosses, active, at (x, y) facing dir.
+  template <size_t N>
+  EnemyRecord& PlaceIn(std::array<EnemyRecord, N>& table, int slot, int16_t kind, float x, float y,
+                       int16_t dir = 0) {
+    EnemyRecord& e = table[static_cast<size_t>(slot)];
     e = EnemyRecord{};
     e.Active = -1;
     e.Kind = kind;
@@ -54,6 +58,9 @@ struct EnemyStage : ::testing::Test {
     e.Y = y;
     e.Dir = dir;
     return e;
+  }
+  EnemyRecord& Place(int slot, int16_t kind, float x, float y, int16_t dir = 0) {
+    return PlaceIn(g.Enemies, slot, kind, x, y, dir);
   }
 };
 

@@ -44,8 +44,9 @@ bool ShowsPose(const Game& g, const Surface& screen, int cell) {
 }
 
 TEST(FieldWalk, TheHeroineWalksDownThePathInHerWalkingPose) {
-  // Space on the title, then Down held; the run ends mid-stride, two tiles and a half later.
-  FieldWalk run("300 down Space\n300 up Space\n1000 down Down\n", 1000 + 40 * 10);
+  // Space on the title, held through the opening's pages (27.4 s with the pauses) and let go
+  // before the field; then Down held; the run ends mid-stride, two tiles and a half later.
+  FieldWalk run("300 down Space\n25300 up Space\n28000 down Down\n", 28000 + 40 * 10);
   EXPECT_EQ(RunProgram(run.g), 0);
   const platform::FrameRecord& r = run.platform.LastRecord();
   EXPECT_EQ(r.map, "01");

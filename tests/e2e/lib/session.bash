@@ -34,6 +34,10 @@ copy_game_data() {
   if [ -d "$build/Sound" ]; then cp -r "$build/Sound" "$work/game/Sound"; fi
 }
 
+# poke FILE SIDE X Y CODE: one byte of a layer file of SIDE x SIDE cells.
+poke() { printf "\\x$(printf %02x "$5")" | dd of="$1" bs=1 seek=$(($4 * $2 + $3)) conv=notrunc status=none; }
+source "$(dirname "${BASH_SOURCE[0]}")/save_data.bash"
+
 # run_game UNTIL_MS [more options...]: runs the headless game on $work/input.txt.
 run_game() {
   local until=$1
