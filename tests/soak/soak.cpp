@@ -151,6 +151,11 @@ class SoakBot : public platform::HeadlessPlatform {
         if (now - lastFrameAt_ > 1000 && now - lastTapAt_ >= 150) {
           Tap(Key::Space);
           lastTapAt_ = now;
+        } else if (now - lastFrameAt_ <= 1000 && now - lastTapAt_ >= 500) {
+          // Still playing half a second on: an Escape held over from the walk was not taken as a
+          // new press, so let go of it and press again.
+          Tap(Key::Escape);
+          lastTapAt_ = now;
         }
         return;
     }
