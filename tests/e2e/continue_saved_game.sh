@@ -15,12 +15,7 @@ copy_game_data
 # The 66-byte record, little-endian: level 3, 120 of 200 experience, HP 40.5, MP 30, max MP 50,
 # STR 50, DEX 60, INT 50, position (7, 5), flag 7 = 2.
 {
-  printf '\x00\x00\x03\x00\x78\x00\xc8\x00'   # Reserved, PlayerLevel, PlayerExp, NextExp
-  printf '\x00\x00\x22\x42\x00\x00\xf0\x41'   # PlayerHp 40.5, PlayerMp 30
-  printf '\x00\x00\x48\x42\x00\x00'           # PlayerMaxMp 50, Jumping 0
-  printf '\x00\x00\x48\x42\x00\x00\x70\x42'   # PlayerStr 50, PlayerDex 60
-  printf '\x00\x00\x48\x42'                   # PlayerInt 50
-  printf '\x07\x00\x05\x00\x00\x00\x00\x00'   # PlayerX, PlayerY, AnimStep, Facing
+  save_head 3 120 200 40.5 30 50 50 60 50
   printf '\x01\x00\x00'                       # SelectCode, WeaponX, WeaponC
   printf '\x00\x00\x00\x00\x00\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00'
 } > "$work/game/DATA/SaveData.DAT"

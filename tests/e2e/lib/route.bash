@@ -6,12 +6,7 @@
 # optionally SelectCode, WeaponX and WeaponC the same way (default the plain shot).
 write_strong_save() {
   {
-    printf '\x00\x00\x03\x00\x00\x00\xc8\x00'   # Reserved, PlayerLevel 3, PlayerExp 0, NextExp 200
-    printf '\x00\x00\xfa\x43\x00\x00\xfa\x43'   # PlayerHp 500, PlayerMp 500
-    printf '\x00\x00\xfa\x43\x00\x00'           # PlayerMaxMp 500, Jumping 0
-    printf '\x00\x00\xfa\x43\x00\x00\x7a\x43'   # PlayerStr 500, PlayerDex 250
-    printf '\x00\x00\x7a\x43'                   # PlayerInt 250
-    printf '\x07\x00\x05\x00\x00\x00\x00\x00'   # PlayerX, PlayerY, AnimStep, Facing
+    save_head 3 0 200 500 500 500 500 250 250
     printf "${2:-\\x01\\x00\\x00}"                # SelectCode, WeaponX, WeaponC
     printf "$1"
   } > "$work/game/DATA/SaveData.DAT"
