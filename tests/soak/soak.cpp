@@ -267,7 +267,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   // s[0] is the first title, before any game; s[i] the title after game i.
-  for (int i : {1, 10, 100, 1000, games}) {
+  std::vector<int> shown = {1, 10, 100, 1000};
+  if (std::find(shown.begin(), shown.end(), games) == shown.end()) shown.push_back(games);
+  for (int i : shown) {
     if (i > games) continue;
     std::printf("after game %4d: resident %6zu KiB, stack at the title %5zu bytes, deepest %6zu\n",
                 i, s[i].residentKiB, s[i].titleStack, s[i].deepestStack);
