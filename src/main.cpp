@@ -3,10 +3,9 @@
 
 #include <unistd.h>
 
-#include <fstream>
+#include <algorithm>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "game/game.h"
 #include "platform/font.h"
@@ -40,6 +39,12 @@ korvela::Settings ReadSettings(const korvela::CommandLine& cl, std::filesystem::
   }
   if (!path->empty()) s = korvela::LoadSettings(*path, &problems);
   for (const auto& v : cl.settings) korvela::ApplySetting(&s, v, &problems.emplace_back());
+  // A scale asked for on the command line beats the size remembered in the file.
+  const auto named = [&cl](const char* key) {
+    return std::any_of(cl.settings.begin(), cl.settings.end(),
+                       [key](const korvela::SettingValue& v) { return v.key == key; });
+  };
+  if (named("scale") && !named("width") && !named("height")) s.width = s.height = 0;
   for (const std::string& p : problems) {
     if (!p.empty()) std::cerr << "korvela: " << p << "\n";
   }
@@ -52,16 +57,9 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   if (cl.headless) {
     platform::HeadlessOptions options;
     if (!cl.inputScript.empty()) {
-      std::ifstream in(cl.inputScript);
-      if (!in) {
-        std::cerr << "korvela: cannot read the input script " << cl.inputScript << "\n";
-        return nullptr;
-      }
-      std::ostringstream text;
-      text << in.rdbuf();
-      auto events = platform::ParseInputScript(text.str(), &error);
+      auto events = platform::LoadInputScript(cl.inputScript, &error);
       if (!events) {
-        std::cerr << "korvela: " << cl.inputScript.string() << " " << error << "\n";
+        std::cerr << "korvela: " << error << "\n";
         return nullptr;
       }
       options.input = std::move(*events);
@@ -69,11 +67,13 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
     options.untilMs = cl.untilMs;
     options.shots = cl.shots;
     options.logPath = cl.logPath;
+    options.keepEffects = false;  // the log has them; a long run must not pile them up
     return std::make_unique<platform::HeadlessPlatform>(std::move(options));
   }
   platform::SdlOptions options;
   options.scale = settings.scale;
-  options.fullscreen = settings.fullscreen;
+  options.window = {settings.width, settings.height,  settings.x,
+                    settings.y,     settings.display, settings.fullscreen};
   options.soundFont = settings.soundFont;
   options.recordPath = cl.recordPath;
   options.screenshotDir = korvela::ScreenshotDir(settings.screenshotDir);
@@ -85,6 +85,26 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   auto sdl = platform::SdlPlatform::Create(options, &error);
   if (!sdl) std::cerr << "korvela: " << error << "\n";
   return sdl;
+}
+
+// Writes the window's size, place, display and fullscreen into the settings file, leaving the
+// rest of the file as the player wrote it.
+void RememberWindow(const platform::SdlPlatform& sdl, const std::filesystem::path& path) {
+  if (path.empty()) return;
+  const platform::WindowPlace w = sdl.Window();
+  korvela::Settings s;
+  s.width = w.width;
+  s.height = w.height;
+  s.x = w.x;
+  s.y = w.y;
+  s.display = w.display;
+  s.fullscreen = w.fullscreen;
+  std::vector<korvela::SettingValue> which;
+  for (const char* key : {"fullscreen", "width", "height", "x", "y", "display"}) {
+    which.push_back({"window", key, ""});
+  }
+  std::string why;
+  if (!korvela::RememberSettings(path, s, which, &why)) std::cerr << "korvela: " << why << "\n";
 }
 
 }  // namespace
@@ -136,6 +156,9 @@ int main(int argc, char** argv) {
   const int status = korvela::RunProgram(g);
   if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(platform.get())) {
     headless->Finish();
+  }
+  if (auto* sdl = dynamic_cast<platform::SdlPlatform*>(platform.get())) {
+    RememberWindow(*sdl, settingsPath);
   }
   korvela::RemoveScratch(folders);
   return status;

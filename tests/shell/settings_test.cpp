@@ -53,6 +53,33 @@ TEST(Settings, BrokenLinesAreNamedAndKeepTheirDefaults) {
   EXPECT_EQ(problems[3].rfind("line 4: not a setting", 0), 0u) << problems[3];
 }
 
+// A line longer than the reader's buffer is named and skipped whole: its tail is never read as
+// a setting of its own. A value the file could not hold back is refused, so what the game writes
+// reads as what it was given.
+TEST(Settings, OverlongLinesAndValuesAreRefusedWhole) {
+  const std::string tail = "scale=4";
+  const std::string text =
+      "[folders]\nsave_dir=/" + std::string(200, 'a') + tail + "\n[window]\nfullscreen = true\n";
+  std::vector<std::string> problems;
+  Settings s = ParseSettings(text, &problems);
+  EXPECT_EQ(s.scale, 2);
+  EXPECT_EQ(s.saveDir, "");
+  EXPECT_TRUE(s.fullscreen);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "line 2: longer than 198 characters; skipped");
+
+  // A value that fits its line when read but not once written with spaces and quotes.
+  const std::string longest = std::string(189, 'b');
+  s = ParseSettings("[folders]\nsave_dir=" + longest + "\n", &problems);
+  EXPECT_EQ(s.saveDir, "");
+  EXPECT_EQ(problems.back().rfind("line 2: save_dir: too long for the settings file", 0), 0u);
+  std::string why;
+  EXPECT_TRUE(ApplySetting(&s, {"folders", "save_dir", longest.substr(0, 180)}, &why));
+  problems.clear();
+  EXPECT_EQ(ParseSettings(FormatSettings(s), &problems).saveDir, longest.substr(0, 180));
+  EXPECT_TRUE(problems.empty());
+}
+
 // The first run writes the defaults with comments; a later run reads what the player edited;
 // a folder where the file should be gives the defaults and a message, never a crash.
 TEST(Settings, TheFileIsCreatedThenRead) {
@@ -74,6 +101,34 @@ TEST(Settings, TheFileIsCreatedThenRead) {
   std::filesystem::create_directory(folder);
   EXPECT_EQ(LoadSettings(folder, &problems).scale, 2);
   EXPECT_EQ(problems.size(), 1u);
+}
+
+// Remembering the window rewrites only its own lines: the player's comments, other settings and
+// even lines that cannot be read stay as they were; a missing line or section is added.
+TEST(Settings, RememberingTheWindowKeepsTheRestOfTheFile) {
+  Settings s;
+  s.width = 700;
+  s.fullscreen = true;
+  s.x = 12;
+  const std::vector<SettingValue> which = {
+      {"window", "width", ""}, {"window", "fullscreen", ""}, {"window", "x", ""}};
+  const struct {
+    const char* what;
+    std::string text, expected;
+  } cases[] = {
+      {"lines replaced in place",
+       "; mine\n[window]\nscale=3\n  width : 5\n;x = 1\nx=1 ; old\nfullscreen = no\n"
+       "[sound]\nbroken line\n",
+       "; mine\n[window]\nscale=3\nwidth = 700\n;x = 1\nx = 12\nfullscreen = true\n"
+       "[sound]\nbroken line\n"},
+      {"missing lines go after the section's last setting",
+       "[window]\nscale = 3\n\n[sound]\nwidth = 1\n",
+       "[window]\nscale = 3\nwidth = 700\nfullscreen = true\nx = 12\n\n[sound]\nwidth = 1\n"},
+      {"a missing section is added at the end, after a last line without its newline",
+       "[sound]\nmute = true",
+       "[sound]\nmute = true\n\n[window]\nwidth = 700\nfullscreen = true\nx = 12\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithValues(c.text, s, which), c.expected) << c.what;
 }
 
 }  // namespace
