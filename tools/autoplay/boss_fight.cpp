@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 
 #include "side_view.h"
@@ -151,16 +150,6 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
   } else {
     castHeld_ = false;
     if (EnemyInLine(g, -1, 320)) keys.set(static_cast<int>(Key::X));
-  }
-  if (std::getenv("AP_TRACE")) {
-    for (const auto& e : seen)
-      std::fprintf(stderr, " S%d k%d %.0f,%.0f d%.0f,%.0f", static_cast<int>(e.what), e.kind,
-                   e.x - (now.originX * 32 + now.scrollX), e.y - g.MapOriginY * 32, e.dx, e.dy);
-    std::fprintf(stderr,
-                 "T kind=%d hp=%d bx=%.0f by=%.0f edge=%.0f me=%d/%d row=%d lift=%d hhp=%.0f "
-                 "mp=%.0f dir=%d j=%d score=%.0f\n",
-                 boss.Kind, boss.Hp, boss.X, boss.Y, edge, now.originX, now.scrollX, now.row,
-                 now.lift, g.Player.PlayerHp, mp, best.dir, best.jump, bestScore);
   }
   return keys;
 }
