@@ -77,7 +77,8 @@ std::vector<Leg> Route() {
   };
 }
 
-RoutePlayer::RoutePlayer(std::vector<Leg> route) : route_(std::move(route)) {}
+RoutePlayer::RoutePlayer(std::vector<Leg> route)
+    : route_(std::move(route)), needAfterDeath_(route_.size() + 1, 0) {}
 
 void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
   if (what == "music" && detail.find("Stones2.mid") != std::string::npos &&
@@ -87,6 +88,9 @@ void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
       summary_.finished = true;
     } else if (played_) {
       ++summary_.deaths;
+      // Beaten on the way: she sets out again from the last save only a level stronger.
+      int& need = needAfterDeath_[legAtSave_];
+      need = std::max(need, summary_.level + 1);
     }
     atTitle_ = true;
     stage_.reset();
@@ -186,7 +190,8 @@ std::vector<uint8_t> RoutePlayer::TopDownGoal(const korvela::Game& g,
     return {};
   }
   // Not strong enough for what comes next: the ruins once more.
-  grinding_ = f.level < leg.minLevel && leg.map == "01" && Reachable(g, kRuins);
+  const int need = std::max(leg.minLevel, needAfterDeath_[leg_]);
+  grinding_ = f.level < need && leg.map == "01" && Reachable(g, kRuins);
   if (grinding_) return {kRuins};
   return leg.goal;
 }
