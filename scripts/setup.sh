@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev
   timgm6mb-soundfont fonts-ipafont-gothic nlohmann-json3-dev libcli11-dev libinih-dev
-  libgtest-dev libbenchmark-dev xvfb xauth xdotool
+  libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 missing=()

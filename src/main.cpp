@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -41,6 +42,12 @@ korvela::Settings ReadSettings(const korvela::CommandLine& cl, std::filesystem::
   }
   if (!path->empty()) s = korvela::LoadSettings(*path, &problems);
   for (const auto& v : cl.settings) korvela::ApplySetting(&s, v, &problems.emplace_back());
+  // A scale asked for on the command line beats the size remembered in the file.
+  const auto named = [&cl](const char* key) {
+    return std::any_of(cl.settings.begin(), cl.settings.end(),
+                       [key](const korvela::SettingValue& v) { return v.key == key; });
+  };
+  if (named("scale") && !named("width") && !named("height")) s.width = s.height = 0;
   for (const std::string& p : problems) {
     if (!p.empty()) std::cerr << "korvela: " << p << "\n";
   }
@@ -77,7 +84,8 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   }
   platform::SdlOptions options;
   options.scale = settings.scale;
-  options.fullscreen = settings.fullscreen;
+  options.window = {settings.width, settings.height,  settings.x,
+                    settings.y,     settings.display, settings.fullscreen};
   options.soundFont = settings.soundFont;
   options.logPath = cl.logPath;
   options.screenshotDir = korvela::ScreenshotDir(settings.screenshotDir);
@@ -89,6 +97,26 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   auto sdl = platform::SdlPlatform::Create(options, &error);
   if (!sdl) std::cerr << "korvela: " << error << "\n";
   return sdl;
+}
+
+// Writes the window's size, place, display and fullscreen into the settings file, leaving the
+// rest of the file as the player wrote it.
+void RememberWindow(const platform::SdlPlatform& sdl, const std::filesystem::path& path) {
+  if (path.empty()) return;
+  const platform::WindowPlace w = sdl.Window();
+  korvela::Settings s;
+  s.width = w.width;
+  s.height = w.height;
+  s.x = w.x;
+  s.y = w.y;
+  s.display = w.display;
+  s.fullscreen = w.fullscreen;
+  std::vector<korvela::SettingValue> which;
+  for (const char* key : {"fullscreen", "width", "height", "x", "y", "display"}) {
+    which.push_back({"window", key, ""});
+  }
+  std::string why;
+  if (!korvela::RememberSettings(path, s, which, &why)) std::cerr << "korvela: " << why << "\n";
 }
 
 }  // namespace
@@ -151,6 +179,9 @@ int main(int argc, char** argv) {
   const int status = korvela::RunProgram(g);
   if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(platform.get())) {
     headless->Finish();
+  }
+  if (auto* sdl = dynamic_cast<platform::SdlPlatform*>(platform.get())) {
+    RememberWindow(*sdl, settingsPath);
   }
   korvela::RemoveScratch(folders);
   return status;

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <vector>
+
 namespace platform {
 
 bool LoadPng(const std::filesystem::path& path, Surface* out, std::string* error) {
@@ -28,10 +30,9 @@ bool LoadPng(const std::filesystem::path& path, Surface* out, std::string* error
   return true;
 }
 
-bool SavePng(const Surface& surface, const std::filesystem::path& path, std::string* error) {
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Color*>(surface.Pixels()),
-                                                      surface.Width(), surface.Height(), 32,
-                                                      surface.Width() * 4, SDL_PIXELFORMAT_RGB888);
+namespace {
+
+bool SaveSdlSurface(SDL_Surface* s, const std::filesystem::path& path, std::string* error) {
   if (!s) {
     if (error) *error = SDL_GetError();
     return false;
@@ -43,6 +44,42 @@ bool SavePng(const Surface& surface, const std::filesystem::path& path, std::str
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool SavePng(const Surface& surface, const std::filesystem::path& path, std::string* error) {
+  return SaveSdlSurface(SDL_CreateRGBSurfaceWithFormatFrom(
+                            const_cast<Color*>(surface.Pixels()), surface.Width(), surface.Height(),
+                            32, surface.Width() * 4, SDL_PIXELFORMAT_RGB888),
+                        path, error);
+}
+
+bool SaveMaskedPng(const Surface& image, const Surface& mask, const std::filesystem::path& path,
+                   std::string* error) {
+  std::vector<uint32_t> argb(static_cast<size_t>(image.Width()) * image.Height());
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const bool clear = (mask.At(x, y) & 0xFFFFFF) == 0xFFFFFF;
+      argb[static_cast<size_t>(y) * image.Width() + x] =
+          clear ? 0 : 0xFF000000u | (image.At(x, y) & 0xFFFFFF);
+    }
+  }
+  return SaveSdlSurface(
+      SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), image.Width(), image.Height(), 32,
+                                         image.Width() * 4, SDL_PIXELFORMAT_ARGB8888),
+      path, error);
+}
+
+Surface ScaledUp(const Surface& s, int scale) {
+  Surface big(s.Width() * scale, s.Height() * scale);
+  const Color* from = s.Pixels();
+  Color* to = big.Pixels();
+  for (int y = 0; y < big.Height(); ++y) {
+    const Color* row = from + static_cast<size_t>(y / scale) * s.Width();
+    for (int x = 0; x < big.Width(); ++x) *to++ = row[x / scale];
+  }
+  return big;
 }
 
 }  // namespace platform

@@ -16,21 +16,6 @@ std::string ScreenshotName(std::time_t when) {
   return name;
 }
 
-namespace {
-
-Surface Scaled(const Surface& frame, int scale) {
-  Surface big(frame.Width() * scale, frame.Height() * scale);
-  const Color* from = frame.Pixels();
-  Color* to = big.Pixels();
-  for (int y = 0; y < big.Height(); ++y) {
-    const Color* row = from + static_cast<size_t>(y / scale) * frame.Width();
-    for (int x = 0; x < big.Width(); ++x) *to++ = row[x / scale];
-  }
-  return big;
-}
-
-}  // namespace
-
 fs::path WriteScreenshot(const Surface& frame, int scale, const fs::path& dir, std::time_t when,
                          std::string* error) {
   std::error_code ec;
@@ -43,7 +28,7 @@ fs::path WriteScreenshot(const Surface& frame, int scale, const fs::path& dir, s
   }
   scale = std::clamp(scale, 1, 8);
   const bool ok =
-      scale == 1 ? SavePng(frame, path, error) : SavePng(Scaled(frame, scale), path, error);
+      scale == 1 ? SavePng(frame, path, error) : SavePng(ScaledUp(frame, scale), path, error);
   return ok ? path : fs::path();
 }
 

@@ -42,6 +42,12 @@ bool IsFullscreenToggle(const SDL_Keysym& k) {
   return (k.sym == SDLK_RETURN || k.sym == SDLK_KP_ENTER) && (k.mod & KMOD_ALT);
 }
 
+// Alt+1 to Alt+4: the window at 1 to 4 times the play screen; 0 for any other key.
+int SizePreset(const SDL_Keysym& k) {
+  if (!(k.mod & KMOD_ALT) || k.sym < SDLK_1 || k.sym > SDLK_4) return 0;
+  return k.sym - SDLK_0;
+}
+
 }  // namespace
 
 // How long the caption names a screenshot's file.
@@ -100,6 +106,9 @@ struct SdlPlatform::Impl {
     if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED || w.event == SDL_WINDOWEVENT_EXPOSED) {
       screen->Redraw();
     }
+    if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED || w.event == SDL_WINDOWEVENT_MOVED) {
+      screen->Moved();
+    }
     if (w.event == SDL_WINDOWEVENT_FOCUS_GAINED || w.event == SDL_WINDOWEVENT_FOCUS_LOST) {
       focused = w.event == SDL_WINDOWEVENT_FOCUS_GAINED;
       ApplyVolumes();
@@ -111,10 +120,15 @@ struct SdlPlatform::Impl {
     audio->SetVolumes(silent ? 0 : options.musicVolume, silent ? 0 : options.effectsVolume);
   }
 
-  // F11 and Alt+Enter (fullscreen) and F12 (screenshot) belong to the window, not the game.
+  // F11 and Alt+Enter (fullscreen), Alt+1 to Alt+4 (window size) and F12 (screenshot) belong
+  // to the window, not the game.
   bool WindowKey(const SDL_KeyboardEvent& e) {
     if (IsFullscreenToggle(e.keysym)) {
       if (!e.repeat) screen->ToggleFullscreen();
+      return true;
+    }
+    if (const int scale = SizePreset(e.keysym)) {
+      if (!e.repeat) screen->SetScale(scale);
       return true;
     }
     if (e.keysym.sym != SDLK_F12) return false;
@@ -181,12 +195,11 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
   s.note = [platform](InputEvent::Kind kind, Key key) { platform->NoteInput(kind, key); };
   s.input = std::make_unique<SdlInput>(options.bindings,
                                        [impl](Key key, bool down) { impl->KeyChanged(key, down); });
-  s.screen = SdlScreen::Open(options.scale, options.paint, error);
+  s.screen = SdlScreen::Open(options.scale, options.window, options.paint, error);
   if (!s.screen) {
     *error += "; run with --headless to play without a window";
     return nullptr;
   }
-  if (options.fullscreen) s.screen->ToggleFullscreen();
   // Read while the game runs (tests follow the session by it), so every line is written at once.
   if (!options.logPath.empty() && !s.log.Open(options.logPath, /*lineByLine=*/true)) {
     *error = "cannot write the log " + options.logPath.string();
@@ -255,6 +268,8 @@ void SdlPlatform::SetCaption(std::string_view utf8) {
 }
 
 int SdlPlatform::OpenControllers() const { return impl_->input->OpenControllers(); }
+
+WindowPlace SdlPlatform::Window() const { return impl_->screen->Place(); }
 
 std::string SdlPlatform::SendMusicCommand(std::string_view command) {
   impl_->log.Effect(SDL_GetTicks64(), "music", command);

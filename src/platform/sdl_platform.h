@@ -1,7 +1,8 @@
 #pragma once
 // The real window: SDL2 for the window, keys and timing, SDL_mixer with FluidSynth for the MIDI
 // music and the WAV effects. The 480 x 384 play screen is scaled by whole multiples,
-// letterboxed, with nearest-neighbour pixels; F11 or Alt+Enter toggles borderless fullscreen.
+// letterboxed, with nearest-neighbour pixels; F11 or Alt+Enter toggles borderless fullscreen,
+// Alt+1 to Alt+4 size the window to 1 to 4 times the play screen.
 
 #include <filesystem>
 #include <memory>
@@ -10,12 +11,13 @@
 #include "platform/input_bindings.h"
 #include "platform/platform.h"
 #include "platform/sdl_window_painter.h"
+#include "platform/window_place.h"
 
 namespace platform {
 
 struct SdlOptions {
   int scale = 2;                               // window size as a multiple of 480 x 384
-  bool fullscreen = false;                     // start in borderless fullscreen
+  WindowPlace window;                          // where the window was left last time
   std::filesystem::path soundFont;             // empty: search the usual SoundFont folders
   std::filesystem::path logPath;               // empty: no log of what the game did
   std::filesystem::path screenshotDir;         // where F12 writes its PNGs
@@ -46,6 +48,8 @@ class SdlPlatform : public Platform {
   void NoteFrame(const FrameRecord& record) override;
   // How many game controllers are open now (they come and go with hot-plugging).
   int OpenControllers() const;
+  // The window's size, place and fullscreen now, to open it the same way next time.
+  WindowPlace Window() const;
 
  private:
   SdlPlatform();

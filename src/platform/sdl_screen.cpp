@@ -3,18 +3,36 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 
-std::unique_ptr<SdlScreen> SdlScreen::Open(int scale, PaintWay way, std::string* error) {
-  scale = std::max(1, scale);
-  SDL_Rect usable;
-  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
-    while (scale > 1 && (kPlayWidth * scale > usable.w || kPlayHeight * scale > usable.h)) --scale;
+namespace {
+
+// The part of a display that windows may use (without panels), on the whole desktop.
+ScreenRect UsableArea(int display) {
+  SDL_Rect r;
+  if (SDL_GetDisplayUsableBounds(display, &r) != 0 && SDL_GetDisplayBounds(display, &r) != 0) {
+    return {0, 0, kPlayWidth, kPlayHeight};
   }
+  return {r.x, r.y, r.w, r.h};
+}
+
+int DisplayOf(SDL_Window* window) { return std::max(0, SDL_GetWindowDisplayIndex(window)); }
+
+}  // namespace
+
+std::unique_ptr<SdlScreen> SdlScreen::Open(int scale, const WindowPlace& last, PaintWay way,
+                                           std::string* error) {
+  std::vector<ScreenRect> displays;
+  for (int d = 0; d < SDL_GetNumVideoDisplays(); ++d) displays.push_back(UsableArea(d));
+  const OpenPlace place = PlaceWindow(last, scale, displays);
+  const int x = place.centred ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(place.display))
+                              : place.rect.x;
+  const int y = place.centred ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(place.display))
+                              : place.rect.y;
   std::unique_ptr<SdlScreen> s(new SdlScreen());
-  s->window_ = SDL_CreateWindow("KORVELA", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                kPlayWidth * scale, kPlayHeight * scale, SDL_WINDOW_RESIZABLE);
+  s->window_ = SDL_CreateWindow("KORVELA", x, y, place.rect.w, place.rect.h, SDL_WINDOW_RESIZABLE);
   if (!s->window_) {
     *error = std::string("cannot open the window: ") + SDL_GetError();
     return nullptr;
@@ -22,6 +40,8 @@ std::unique_ptr<SdlScreen> SdlScreen::Open(int scale, PaintWay way, std::string*
   SDL_SetWindowMinimumSize(s->window_, kPlayWidth, kPlayHeight);
   s->painter_ = OpenWindowPainter(s->window_, way, error);
   if (!s->painter_) return nullptr;
+  s->Moved();
+  if (last.fullscreen) s->ToggleFullscreen();
   s->Redraw();
   return s;
 }
@@ -42,7 +62,47 @@ void SdlScreen::Redraw() { painter_->Paint(frame_, true); }
 void SdlScreen::ToggleFullscreen() {
   const bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
   SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // Back from fullscreen at the size and place it had before (not every desktop restores
+  // them, and a late resize event must not take the fullscreen size for the window's).
+  if (full && windowed_.w > 0) {
+    SDL_SetWindowSize(window_, windowed_.w, windowed_.h);
+    SDL_SetWindowPosition(window_, windowed_.x, windowed_.y);
+  }
   Redraw();
+}
+
+void SdlScreen::SetScale(int scale) {
+  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(window_, 0);
+  SDL_RestoreWindow(window_);
+  const ScreenRect area = UsableArea(DisplayOf(window_));
+  scale = FittingScale(scale, area);
+  const int w = kPlayWidth * scale, h = kPlayHeight * scale;
+  SDL_SetWindowSize(window_, w, h);
+  // Grown past the display's edge: moved back onto it.
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  SDL_SetWindowPosition(window_, std::clamp(x, area.x, std::max(area.x, area.x + area.w - w)),
+                        std::clamp(y, area.y, std::max(area.y, area.y + area.h - h)));
+  Moved();
+  Redraw();
+}
+
+void SdlScreen::Moved() {
+  if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MINIMIZED)) return;
+  SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
+  SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+}
+
+WindowPlace SdlScreen::Place() const {
+  WindowPlace p;
+  p.display = DisplayOf(window_);
+  p.fullscreen = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN;
+  const ScreenRect area = UsableArea(p.display);
+  p.width = windowed_.w;
+  p.height = windowed_.h;
+  p.x = std::max(0, windowed_.x - area.x);
+  p.y = std::max(0, windowed_.y - area.y);
+  return p;
 }
 
 int SdlScreen::Scale() const {

@@ -10,6 +10,7 @@
 #include "platform/letterbox.h"
 #include "platform/sdl_window_painter.h"
 #include "platform/surface.h"
+#include "platform/window_place.h"
 
 struct SDL_Window;
 
@@ -17,10 +18,12 @@ namespace platform {
 
 class SdlScreen {
  public:
-  // Opens the window centred on the screen, `scale` times the play screen or the largest
-  // multiple that fits the screen, painted the given way. Returns nullptr and fills *error
-  // when it cannot. SDL's video must already be initialised.
-  static std::unique_ptr<SdlScreen> Open(int scale, PaintWay way, std::string* error);
+  // Opens the window where it was left (`last`, fitted to the displays there are now; without
+  // a remembered size, `scale` times the play screen or the largest multiple that fits),
+  // painted the given way. Returns nullptr and fills *error when it cannot. SDL's video must
+  // already be initialised.
+  static std::unique_ptr<SdlScreen> Open(int scale, const WindowPlace& last, PaintWay way,
+                                         std::string* error);
   ~SdlScreen();
   SdlScreen(const SdlScreen&) = delete;
   SdlScreen& operator=(const SdlScreen&) = delete;
@@ -30,6 +33,14 @@ class SdlScreen {
   // Shows the last picture again, after the window was resized or uncovered.
   void Redraw();
   void ToggleFullscreen();
+  // Out of fullscreen at `scale` times the play screen (less when that does not fit the
+  // display), kept on the display.
+  void SetScale(int scale);
+  // Called when the window was moved or resized: remembers its size and place out of
+  // fullscreen.
+  void Moved();
+  // The window as it is now, to be opened the same way next time.
+  WindowPlace Place() const;
   void SetTitle(std::string_view utf8);
   // The picture last shown, and the whole multiple the window shows it at now.
   const Surface& Frame() const { return frame_; }
@@ -42,6 +53,7 @@ class SdlScreen {
   SDL_Window* window_ = nullptr;
   std::unique_ptr<WindowPainter> painter_;
   Surface frame_{kPlayWidth, kPlayHeight};  // the picture last shown, kept for repaints
+  ScreenRect windowed_;                     // the last size and place out of fullscreen
 };
 
 }  // namespace platform

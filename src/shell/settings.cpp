@@ -102,12 +102,17 @@ Row BindingRow(bool pad, int key) {
 std::vector<Row> MakeRows() {
   std::vector<Row> rows = {
       IntRow("window", "scale", &Settings::scale, 1, 4,
-             "Window size as a multiple of 480 x 384 (1 to 4)."),
+             "Window size as a multiple of 480 x 384 (1 to 4) while width and height are 0.\n"
+             "Alt+1 to Alt+4 size the window while playing."),
       BoolRow("window", "fullscreen", &Settings::fullscreen,
-              "Start in fullscreen (F11 or Alt+Enter switches; the game remembers)."),
+              "Start in fullscreen (F11 or Alt+Enter switches; remembered on exit)."),
       IntRow("window", "width", &Settings::width, 0, 16384,
-             "The window's last size in pixels, remembered on exit (0: use the scale)."),
+             "The window's last size in pixels out of fullscreen, remembered on exit (0: use\n"
+             "the scale)."),
       IntRow("window", "height", &Settings::height, 0, 16384, ""),
+      IntRow("window", "x", &Settings::x, -1, 65535,
+             "Its last place on its display, from the display's top-left (-1: centred)."),
+      IntRow("window", "y", &Settings::y, -1, 65535, ""),
       IntRow("window", "display", &Settings::display, 0, 63,
              "The display the window was last on, counted from 0."),
       IntRow("sound", "music_volume", &Settings::musicVolume, 0, 100, "Music volume, 0 to 100."),
@@ -183,6 +188,44 @@ int OnValue(void* user, const char* section, const char* name, const char* value
 std::string EnvOr(const char* name, const std::string& fallback) {
   const char* v = std::getenv(name);
   return v && *v ? v : fallback;
+}
+
+// A line's text without the blanks around it.
+std::string_view Trimmed(std::string_view t) {
+  while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front()))) t.remove_prefix(1);
+  while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back()))) t.remove_suffix(1);
+  return t;
+}
+
+// The name of a "name = value" line (inih also takes ':'), or empty for any other line.
+std::string_view NameOf(std::string_view line) {
+  if (line.empty() || line.front() == ';' || line.front() == '#' || line.front() == '[') return {};
+  const size_t sign = line.find_first_of("=:");
+  return sign == std::string_view::npos ? std::string_view() : Trimmed(line.substr(0, sign));
+}
+
+bool WriteSettingsText(const std::filesystem::path& path, const std::string& text,
+                       std::string* why) {
+  std::error_code ec;
+  std::filesystem::create_directories(path.parent_path(), ec);
+  const std::filesystem::path temp = path.string() + ".new";
+  {
+    std::ofstream out(temp, std::ios::trunc | std::ios::binary);
+    out << text;
+    out.flush();
+    if (!out) {
+      *why = "cannot write the settings file " + path.string();
+      std::filesystem::remove(temp, ec);
+      return false;
+    }
+  }
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    *why = "cannot write the settings file " + path.string() + ": " + ec.message();
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -263,26 +306,66 @@ Settings LoadSettings(const std::filesystem::path& path, std::vector<std::string
 }
 
 bool SaveSettings(const std::filesystem::path& path, const Settings& s, std::string* why) {
-  std::error_code ec;
-  std::filesystem::create_directories(path.parent_path(), ec);
-  const std::filesystem::path temp = path.string() + ".new";
-  {
-    std::ofstream out(temp, std::ios::trunc | std::ios::binary);
-    out << FormatSettings(s);
-    out.flush();
-    if (!out) {
-      *why = "cannot write the settings file " + path.string();
-      std::filesystem::remove(temp, ec);
-      return false;
+  return WriteSettingsText(path, FormatSettings(s), why);
+}
+
+std::string WithValues(std::string_view text, const Settings& s,
+                       const std::vector<SettingValue>& which) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    end = end == std::string_view::npos ? text.size() : end + 1;
+    lines.emplace_back(text.substr(start, end - start));
+    start = end;
+  }
+  if (!lines.empty() && lines.back().back() != '\n') lines.back() += '\n';
+  for (const SettingValue& v : which) {
+    const Row* row = FindRow(v.section, v.key);
+    if (!row) continue;
+    const std::string line = v.key + " = " + row->get(s) + "\n";
+    std::string section;
+    size_t sectionEnd = std::string::npos;  // after the section's last setting
+    bool done = false;
+    for (size_t i = 0; i < lines.size() && !done; ++i) {
+      const std::string_view t = Trimmed(lines[i]);
+      if (t.starts_with('[')) {
+        section = std::string(Trimmed(t.substr(1, t.find(']') - 1)));
+      } else if (section == v.section && NameOf(t) == v.key) {
+        lines[i] = line;
+        done = true;
+      } else if (section == v.section && !NameOf(t).empty()) {
+        sectionEnd = i + 1;
+      }
+      if (section == v.section && t.starts_with('[')) sectionEnd = i + 1;
+    }
+    if (done) continue;
+    if (sectionEnd != std::string::npos) {
+      lines.insert(lines.begin() + static_cast<ptrdiff_t>(sectionEnd), line);
+    } else {
+      lines.push_back("\n[" + v.section + "]\n");
+      lines.push_back(line);
     }
   }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    *why = "cannot write the settings file " + path.string() + ": " + ec.message();
-    std::filesystem::remove(temp, ec);
-    return false;
+  std::string out;
+  for (const std::string& l : lines) out += l;
+  return out;
+}
+
+bool RememberSettings(const std::filesystem::path& path, const Settings& s,
+                      const std::vector<SettingValue>& which, std::string* why) {
+  std::error_code ec;
+  std::string text = FormatSettings(Settings{});
+  if (std::filesystem::exists(path, ec)) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream read;
+    read << in.rdbuf();
+    if (!in || !std::filesystem::is_regular_file(path, ec)) {
+      *why = "cannot read the settings file " + path.string();
+      return false;
+    }
+    text = read.str();
   }
-  return true;
+  return WriteSettingsText(path, WithValues(text, s, which), why);
 }
 
 std::vector<SettingOption> SettingOptions() {
@@ -294,14 +377,14 @@ std::vector<SettingOption> SettingOptions() {
     }
     // Screenshot and window keys are ambiguous alone ("scaled", "width").
     if (r.section == "screenshots") name = "scaled-screenshots";
-    if (r.key == "width" || r.key == "height" || r.key == "display") name = "window-" + name;
+    if (r.section == "window" && r.key != "scale" && r.key != "fullscreen") name = "window-" + name;
     if (r.section == "keyboard" || r.section == "pad") {
       name = (r.section == "pad" ? "pad-" : "key-") + r.key;
       for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     std::string help = r.comment.substr(0, r.comment.find('\n'));
     if (r.section == "keyboard" || r.section == "pad") help = r.section + " names for " + r.key;
-    if (help.empty()) help = "the window's height in pixels";
+    if (help.empty()) help = "the window's " + r.key + (r.key == "height" ? " in pixels" : "");
     options.push_back({"--" + name, r.section, r.key, help, r.isSwitch});
   }
   return options;

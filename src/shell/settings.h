@@ -17,6 +17,7 @@ struct Settings {
   int scale = 2;  // window size as a multiple of 480 x 384, 1..4
   bool fullscreen = false;
   int width = 0, height = 0;  // the window's last size; 0 means scale x 480 x 384
+  int x = -1, y = -1;         // its last place on its display; -1 means centred
   int display = 0;            // the display the window was last on
   // [sound]
   int musicVolume = 100;  // 0..100
@@ -55,6 +56,17 @@ std::filesystem::path DefaultSettingsPath();
 Settings LoadSettings(const std::filesystem::path& path, std::vector<std::string>* problems);
 // Writes the file through a temporary file and a rename. Returns false with *why on failure.
 bool SaveSettings(const std::filesystem::path& path, const Settings& s, std::string* why);
+
+// The settings text with the named settings' lines set to their values in `s`; every other
+// line (comments, other settings, lines that cannot be read) stays as it was. A setting without
+// a line gets one at the end of its section, or in a new section at the end.
+std::string WithValues(std::string_view text, const Settings& s,
+                       const std::vector<SettingValue>& which);
+// The same for the file: remembers the named settings (their `value` is not used) without
+// touching the rest of it. A missing file is made with the defaults first. Returns false with
+// *why on failure.
+bool RememberSettings(const std::filesystem::path& path, const Settings& s,
+                      const std::vector<SettingValue>& which, std::string* why);
 
 // Each setting's command-line option ("--music-volume") with its section and key, and whether
 // it is a switch (a bool: "--mute" and "--no-mute").

@@ -10,7 +10,8 @@ copy_game_data
 cp -r "$work/game" "$work/fresh"
 
 set +e
-# Today the player walks the route's first five legs, up to the cave passage, where it stops.
+# The player walks the route's first five legs, up to the cave passage, where it stops; before
+# that leg it goes back to the ruins until it is strong enough.
 "$build/autoplay" --data "$work/game" --script "$work/input.txt" --log "$log" --legs 5 \
   > "$work/summary.txt" 2> "$work/stderr.txt"
 status=$?
@@ -19,7 +20,10 @@ cat "$work/summary.txt"
 [ "$status" -eq 0 ] || fail "the player did not finish the route (exit status $status)"
 
 # Into the ruins, the first boss beaten (perhaps after a death), and out to the field.
-grep -q '^boss fight [0-9]*: .* won$' "$work/summary.txt" || fail "no boss fight was won"
+grep -q '^boss fight [0-9]*: kind 0, .* won$' "$work/summary.txt" || fail "the ruins' boss was not beaten"
+# The cave's boss is fought, not jumped past, and the levels for the cave passage are reached.
+grep -q '^boss fight [0-9]*: kind 1, .* won$' "$work/summary.txt" || fail "the cave's boss was not beaten"
+grep -q '^level: \([89]\|[1-9][0-9]\)$' "$work/summary.txt" || fail "not grown to level 8"
 staged=$(time_of '"mode":1,"map":"02","origin":[4,12]')
 [ -n "$staged" ] || fail "never reached the ruins"
 back=$(time_of '"mode":0,"map":"01","origin":[90,76]' "$staged")

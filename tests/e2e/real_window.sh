@@ -18,6 +18,9 @@ for tool in Xvfb xdotool od dd; do
 done
 
 tmp=$(mktemp -d)
+# A settings file and data folder of its own: the window remembers its size on exit, and must
+# neither read nor change the player's.
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 game="" xvfb=""
 cleanup() {
   [ -n "$game" ] && kill -KILL -- "-$game" 2>/dev/null
@@ -26,9 +29,6 @@ cleanup() {
   rm -rf "$tmp"
 }
 trap cleanup EXIT
-# A home of its own: the player's settings and saves are neither read nor written.
-mkdir -p "$tmp/home"
-export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/config" XDG_DATA_HOME="$tmp/home/data"
 
 # --- Without a display: one clear line that names --headless, exit status 1.
 set +e

@@ -204,6 +204,46 @@ TEST_F(SdlPlatformTest, MusicTimerTicksEverySecondAndCoalesces) {
 
 // The window's real pixels, painted either way: through SDL's renderer (its software one here,
 // which draws into the window's pixels) and by the processor straight into them.
+// The window opens where it was left (fitted to the dummy display's 1024 x 768), Alt+1 to Alt+4
+// size it by the play screen's multiples (no larger than the display, out of fullscreen), and
+// it reports itself for the next start; the game hears none of those keys.
+TEST_F(SdlPlatformTest, TheWindowOpensWhereItWasLeftAndAltDigitsSizeIt) {
+  SdlOptions options;
+  options.window = {700, 500, 30, 40, 0, false};
+  auto p = Open(options);
+  ASSERT_TRUE(p);
+  const auto place = [&p] {
+    const WindowPlace w = p->Window();
+    return std::to_string(w.width) + "x" + std::to_string(w.height) + "+" + std::to_string(w.x) +
+           "+" + std::to_string(w.y) + (w.fullscreen ? " full" : "");
+  };
+  EXPECT_EQ(place(), "700x500+30+40");
+  const struct {
+    SDL_Keycode key;
+    Uint16 mod;
+    const char* expected;
+  } steps[] = {
+      {SDLK_1, KMOD_LALT, "480x384+30+40"},
+      {SDLK_3, KMOD_NONE, "480x384+30+40"},  // a digit alone is no preset
+      {SDLK_4, KMOD_RALT, "960x768+30+0"},   // 4x does not fit: 2x, moved onto the display
+      {SDLK_F11, KMOD_NONE, "960x768+30+0 full"},
+      {SDLK_1, KMOD_LALT, "480x384+30+0"},  // out of fullscreen
+  };
+  for (const auto& step : steps) {
+    PushKey(true, step.key, false, step.mod);
+    PushKey(false, step.key, false, step.mod);
+    p->Sleep(10);
+    EXPECT_EQ(place(), step.expected) << SDL_GetKeyName(step.key);
+  }
+  for (int k = 0; k < kKeyCount; ++k) EXPECT_FALSE(p->QueryKey(static_cast<Key>(k)).Any());
+  p.reset();
+
+  options.window = {5000, 100, 9000, 9000, 7, true};  // from a larger desktop, now gone
+  p = Open(options);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(place(), "1024x384+0+192 full");  // centred on the only display
+}
+
 class SdlPaintTest : public SdlPlatformTest, public ::testing::WithParamInterface<PaintWay> {};
 
 TEST_P(SdlPaintTest, PresentScalesByWholeMultiplesWithBlackBars) {

@@ -76,5 +76,33 @@ TEST(Settings, TheFileIsCreatedThenRead) {
   EXPECT_EQ(problems.size(), 1u);
 }
 
+// Remembering the window rewrites only its own lines: the player's comments, other settings and
+// even lines that cannot be read stay as they were; a missing line or section is added.
+TEST(Settings, RememberingTheWindowKeepsTheRestOfTheFile) {
+  Settings s;
+  s.width = 700;
+  s.fullscreen = true;
+  s.x = 12;
+  const std::vector<SettingValue> which = {
+      {"window", "width", ""}, {"window", "fullscreen", ""}, {"window", "x", ""}};
+  const struct {
+    const char* what;
+    std::string text, expected;
+  } cases[] = {
+      {"lines replaced in place",
+       "; mine\n[window]\nscale=3\n  width : 5\n;x = 1\nx=1 ; old\nfullscreen = no\n"
+       "[sound]\nbroken line\n",
+       "; mine\n[window]\nscale=3\nwidth = 700\n;x = 1\nx = 12\nfullscreen = true\n"
+       "[sound]\nbroken line\n"},
+      {"missing lines go after the section's last setting",
+       "[window]\nscale = 3\n\n[sound]\nwidth = 1\n",
+       "[window]\nscale = 3\nwidth = 700\nfullscreen = true\nx = 12\n\n[sound]\nwidth = 1\n"},
+      {"a missing section is added at the end, after a last line without its newline",
+       "[sound]\nmute = true",
+       "[sound]\nmute = true\n\n[window]\nwidth = 700\nfullscreen = true\nx = 12\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithValues(c.text, s, which), c.expected) << c.what;
+}
+
 }  // namespace
 }  // namespace korvela

@@ -131,8 +131,8 @@ int main(int argc, char** argv) {
   std::printf("deaths: %d\n", r.deaths);
   std::printf("staff roll: %s\n", r.staffRoll ? "seen" : "not seen");
   for (size_t i = 0; i < r.bosses.size(); ++i) {
-    std::printf("boss fight %zu: level %d, %llu frames, %s\n", i + 1, r.bosses[i].level,
-                static_cast<unsigned long long>(r.bosses[i].frames),
+    std::printf("boss fight %zu: kind %d, level %d, %llu frames, %s\n", i + 1, r.bosses[i].kind,
+                r.bosses[i].level, static_cast<unsigned long long>(r.bosses[i].frames),
                 r.bosses[i].won ? "won" : "not won");
   }
   return status != 0 ? status : r.finished ? 0 : 1;

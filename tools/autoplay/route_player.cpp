@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 #include "top_down_path.h"
 
@@ -25,11 +26,28 @@ constexpr uint8_t kTownGate = 39;
 constexpr uint8_t kTownEntrance = 38;
 // The gate home, where the ending starts.
 constexpr uint8_t kGate = 185;
+// The ruins, where she goes back to gain levels.
+constexpr uint8_t kRuins = 36;
+constexpr uint8_t kRuinsExit = 37;
+// The townsfolk worth asking, and the boss whose fall gives them something to teach: the elder
+// the second shot after the ruins' boss, the fortune teller more MP after the cave's.
+constexpr std::pair<uint8_t, int> kPeople[] = {{105, 0}, {106, 1}};
+// The legs that start in the home land, a short walk from the inn.
+constexpr size_t kLastHomeLeg = 5;
+
+struct Facing {
+  int dx, dy;
+  int16_t facing;
+  Key key;
+};
+constexpr Facing kFacings[] = {
+    {1, 0, 0, Key::Right}, {-1, 0, 1, Key::Left}, {0, 1, 2, Key::Down}, {0, -1, 3, Key::Up}};
 
 void Hold(KeySet& keys, Key k) { keys.set(static_cast<int>(k)); }
 
-bool Contains(const std::vector<uint8_t>& codes, uint8_t code) {
-  return std::find(codes.begin(), codes.end(), code) != codes.end();
+template <typename T>
+bool Contains(const std::vector<T>& values, T value) {
+  return std::find(values.begin(), values.end(), value) != values.end();
 }
 
 }  // namespace
@@ -40,15 +58,15 @@ std::vector<Leg> Route() {
       {"through the ruins", "02", {37}, "01"},
       {"into the cave", "01", {34}, "02"},
       {"through the cave", "02", {35}, "01"},
-      {"into the cave passage", "01", {32}, "02"},
+      {"into the cave passage", "01", {32}, "02", 8},
       {"through the cave passage", "02", {33}, "01"},
-      {"into the mountain passage", "01", {43}, "02"},
+      {"into the mountain passage", "01", {43}, "02", 9},
       {"through the mountain passage", "02", {44}, "01"},
-      {"beyond the mountains", "01", {40}, "02"},
+      {"beyond the mountains", "01", {40}, "02", 10},
       {"past the flyers", "02", {41}, "01"},
-      {"into the dungeon", "01", {51}, "02"},
+      {"into the dungeon", "01", {51}, "02", 11},
       {"to the egg and out", "02", {44}, "01"},
-      {"up to the high place", "01", {52}, "02"},
+      {"up to the high place", "01", {52}, "02", 12},
       {"to the gate", "02", {kGate}, ""},
   };
 }
@@ -78,6 +96,9 @@ void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
     saved_ = true;
     savedThisVisit_ = true;
     legAtSave_ = leg_;
+    levelAtSave_ = summary_.level;
+    talkedAtSave_ = talked_;
+    wonAtSave_ = won_;
   }
 }
 
@@ -102,30 +123,56 @@ KeySet RoutePlayer::BetweenFrames(const Senses& s) {
   return keys;
 }
 
-void RoutePlayer::TrackBosses(const platform::FrameRecord& f) {
+void RoutePlayer::TrackBosses(const korvela::Game& g, const platform::FrameRecord& f) {
   if (f.bosses > 0 && bossesShown_ == 0) {
-    summary_.bosses.push_back({f.level, 0, false});
+    int kind = 0;
+    for (const auto& b : g.Bosses) {
+      if (b.Active == -1) kind = b.Kind;
+    }
+    summary_.bosses.push_back({kind, f.level, 0, false});
   }
   if (f.bosses > 0 && !summary_.bosses.empty()) ++summary_.bosses.back().frames;
   if (f.bosses == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
     summary_.bosses.back().won = true;
+    won_.push_back(summary_.bosses.back().kind);
   }
   bossesShown_ = f.bosses;
 }
 
-std::vector<uint8_t> RoutePlayer::TopDownGoal(const platform::FrameRecord& f, const Leg& leg) {
-  const bool hurt = f.hp < static_cast<float>(str_);
+std::vector<uint8_t> RoutePlayer::TopDownGoal(const korvela::Game& g,
+                                              const platform::FrameRecord& f, const Leg& leg) {
+  talkTo_.reset();
+  waiting_ = false;
+  const float most = static_cast<float>(str_);
   if (f.map == "03") {
-    // In town: the inn bed when hurt, the save crystal, then the gate back to the field.
-    if (hurt) return {kInnBed};
+    // In town: the inn bed when hurt, the people with something to teach, the save crystal,
+    // then the gate back to the field.
+    if (f.hp < most) return {kInnBed};
+    for (const auto& [person, kind] : kPeople) {
+      if (Contains(won_, kind) && !Contains(talked_, person)) {
+        talkTo_ = person;
+        savedThisVisit_ = false;  // what they give is kept by saving again
+        return {};
+      }
+    }
     if (!savedThisVisit_) return {kSavePoint};
     return {kTownGate};
   }
   savedThisVisit_ = false;
-  // Back to town to rest when badly hurt, and to save when the route has gone on since.
-  if (f.map == "01" && (f.hp < 0.6f * static_cast<float>(str_) || leg_ > legAtSave_)) {
-    return {kTownEntrance};
+  if (f.map != "01") return leg.goal;
+  // Near home any wound is worth the walk to the inn; further out only a bad one.
+  const bool nearHome = leg_ <= kLastHomeLeg;
+  const bool hurt = nearHome ? f.hp < most : f.hp < 0.6f * most;
+  // Back to town to rest, and to save when the route or her level has gone on since.
+  if (hurt || leg_ > legAtSave_ || f.level > levelAtSave_) return {kTownEntrance};
+  // Into a stage only with full MP: it comes back by itself while she stands.
+  if (f.mp < g.Player.PlayerMaxMp) {
+    waiting_ = true;
+    return {};
   }
+  // Not strong enough for what comes next: the ruins once more.
+  grinding_ = f.level < leg.minLevel && leg.map == "01";
+  if (grinding_) return {kRuins};
   return leg.goal;
 }
 
@@ -142,12 +189,35 @@ KeySet RoutePlayer::TopDown(const korvela::Game& g, const std::vector<uint8_t>& 
     Hold(keys, *walking_);
     return keys;
   }
-  if (Contains(goal, g.MapLayer2(HeroCellTopDown(g).x, HeroCellTopDown(g).y))) {
+  const Cell here = HeroCellTopDown(g);
+  if (waiting_) return keys;
+  if (Contains(goal, g.MapLayer2(here.x, here.y))) {
     // On the save crystal: Space saves.
     Hold(keys, Key::Space);
     return keys;
   }
-  walking_ = FirstStepTowards(g, [&](Cell, uint8_t code) { return Contains(goal, code); });
+  if (talkTo_) {
+    // Beside the person: turn to face them (they stand on a blocked cell), then ask.
+    for (const Facing& f : kFacings) {
+      const int x = (here.x + f.dx) & g.MapSize, y = (here.y + f.dy) & g.MapSize;
+      if (g.MapLayer2(x, y) != *talkTo_) continue;
+      if (g.Player.Facing != f.facing) {
+        Hold(keys, f.key);
+      } else {
+        Hold(keys, Key::Space);
+        talked_.push_back(*talkTo_);
+        talkTo_.reset();
+      }
+      return keys;
+    }
+  }
+  walking_ = FirstStepTowards(g, [&](Cell c, uint8_t code) {
+    if (!talkTo_) return Contains(goal, code);
+    for (const Facing& f : kFacings) {
+      if (g.MapLayer2((c.x + f.dx) & g.MapSize, (c.y + f.dy) & g.MapSize) == *talkTo_) return true;
+    }
+    return false;
+  });
   if (walking_) {
     noWayFrames_ = 0;
     Hold(keys, *walking_);
@@ -163,6 +233,8 @@ KeySet RoutePlayer::InPlay(const Senses& s) {
   if (atTitle_ || !played_) {
     // A new game starts the route again; a continued one goes on from the last save.
     leg_ = saved_ ? legAtSave_ : 0;
+    talked_ = saved_ ? talkedAtSave_ : std::vector<uint8_t>{};
+    won_ = saved_ ? wonAtSave_ : std::vector<int>{};
     mapShown_ = f.map;
     modeShown_ = f.mode;
     stage_.reset();
@@ -173,15 +245,17 @@ KeySet RoutePlayer::InPlay(const Senses& s) {
   tapping_ = false;
   ++summary_.frames;
   summary_.level = f.level;
-  TrackBosses(f);
+  TrackBosses(g, f);
   const bool mapChanged = f.map != mapShown_ || f.mode != modeShown_;
   mapShown_ = f.map;
   modeShown_ = f.mode;
   if (mapChanged) {
     stage_.reset();
     walking_.reset();
+    if (grinding_ && f.map == "01") grinding_ = false;
     // The leg is walked once the game shows the map it leads to.
-    if (leg_ < route_.size() && route_[leg_].arrive == f.map && route_[leg_].map != f.map) {
+    if (!grinding_ && leg_ < route_.size() && route_[leg_].arrive == f.map &&
+        route_[leg_].map != f.map) {
       ++leg_;
       ++summary_.legsDone;
     }
@@ -194,13 +268,13 @@ KeySet RoutePlayer::InPlay(const Senses& s) {
   summary_.lastLeg = leg.name;
   if (f.mode == 1) {
     if (!stage_) {
-      stage_ = std::make_unique<StageRunner>(
-          [goal = leg.goal](uint8_t code) { return Contains(goal, code); });
+      std::vector<uint8_t> goal = grinding_ ? std::vector<uint8_t>{kRuinsExit} : leg.goal;
+      stage_ = std::make_unique<StageRunner>([goal](uint8_t code) { return Contains(goal, code); });
     }
     onGate_ = CodeAt(g, ReadBody(g)) == kGate;
     return stage_->Decide(g);
   }
-  return TopDown(g, TopDownGoal(f, leg));
+  return TopDown(g, TopDownGoal(g, f, leg));
 }
 
 KeySet RoutePlayer::Decide(const Senses& s) {

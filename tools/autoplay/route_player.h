@@ -21,12 +21,14 @@ struct Leg {
   std::string map;
   std::vector<uint8_t> goal;
   std::string arrive;
+  int minLevel = 0;  // the level she should have before setting out
 };
 
 // The route as far as the world goes today, and the milestone it ends on.
 std::vector<Leg> Route();
 
 struct BossFight {
+  int kind = 0;
   int level = 0;
   uint64_t frames = 0;
   bool won = false;
@@ -59,9 +61,10 @@ class RoutePlayer : public Brain {
   KeySet BetweenFrames(const Senses& s);
   KeySet InPlay(const Senses& s);
   // Where to walk on a top-down map: the leg's goal, or the town's inn and save crystal.
-  std::vector<uint8_t> TopDownGoal(const platform::FrameRecord& f, const Leg& leg);
+  std::vector<uint8_t> TopDownGoal(const korvela::Game& g, const platform::FrameRecord& f,
+                                   const Leg& leg);
   KeySet TopDown(const korvela::Game& g, const std::vector<uint8_t>& goal);
-  void TrackBosses(const platform::FrameRecord& f);
+  void TrackBosses(const korvela::Game& g, const platform::FrameRecord& f);
 
   std::vector<Leg> route_;
   size_t leg_ = 0;
@@ -72,8 +75,17 @@ class RoutePlayer : public Brain {
   bool played_ = false;  // a game has started since the program did
   bool saved_ = false;   // a save file was written
   bool savedThisVisit_ = false;
-  bool onGate_ = false;  // she stepped onto the gate home
-  int str_ = 50;         // STR from the caption: her most HP
+  bool onGate_ = false;            // she stepped onto the gate home
+  bool grinding_ = false;          // back in the ruins for experience
+  std::optional<uint8_t> talkTo_;  // the person she is on her way to ask
+  std::vector<uint8_t> talked_;    // the people she has asked
+  std::vector<int> won_;           // the boss kinds she has beaten
+  bool waiting_ = false;           // standing still for her MP to come back
+  // What the last save holds, to go on from after a death.
+  int levelAtSave_ = 1;
+  std::vector<uint8_t> talkedAtSave_;
+  std::vector<int> wonAtSave_;
+  int str_ = 50;  // STR from the caption: her most HP
   uint64_t lastTapAt_ = 0;
   bool tapping_ = false;
   std::string mapShown_;

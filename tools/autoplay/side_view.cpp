@@ -203,7 +203,27 @@ Move StageRunner::Choose(const Game& g, const Body& now) {
 }
 
 KeySet StageRunner::Decide(const Game& g) {
+  // The attacks she has been given go on her keys: the stronger shot on X, the fire on C.
+  const auto& flags = g.Player.StoryFlags;
+  const bool wantX = flags[7] == 1 && g.Player.WeaponX != 1;
+  const bool wantC = flags[10] == 1 && g.Player.WeaponC != 2;
+  if ((wantX || wantC) && !selectHeld_) {
+    selectHeld_ = true;
+    KeySet keys;
+    keys.set(static_cast<int>(wantX ? platform::Key::S : platform::Key::D));
+    return keys;
+  }
+  selectHeld_ = false;
+  if (const korvela::EnemyRecord* boss = GroundBossToFight(g)) {
+    fighting_ = true;
+    return fighter_.Decide(g, *boss);
+  }
   const Body now = ReadBody(g);
+  if (fighting_) {
+    fighting_ = false;
+    dodging_ = false;
+    Replan(g, now);
+  }
   const bool onPlan = next_ > 0 && next_ <= expected_.size() && expected_[next_ - 1] == now;
   if (!dodging_ && (!onPlan || next_ >= plan_.size())) Replan(g, now);
   const Move m = Choose(g, now);

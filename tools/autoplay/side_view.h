@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "boss_fight.h"
 #include "bot_platform.h"
 #include "game/game.h"
 
@@ -53,8 +54,11 @@ class StageRunner {
   std::vector<Body> expected_;
   size_t next_ = 0;
   int replans_ = 0;
-  int goalDir_ = 1;       // which way the plan leads
-  bool dodging_ = false;  // off the plan to keep clear of an enemy
+  int goalDir_ = 1;        // which way the plan leads
+  bool dodging_ = false;   // off the plan to keep clear of an enemy
+  bool fighting_ = false;  // a boss stood in the way: replan once it is gone
+  bool selectHeld_ = false;
+  BossFighter fighter_;
 };
 
 }  // namespace autoplay

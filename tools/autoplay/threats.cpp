@@ -59,6 +59,21 @@ void StepEnemy(Seen& e, const korvela::Game& g, const Body& b) {
   e.y += e.dy;
 }
 
+// Where a ground boss (kinds 0 to 3) stands once it has dropped onto the floor under it: they
+// fall a row a frame, too fast to dodge once they are over her.
+float LandedY(const korvela::Game& g, const korvela::EnemyRecord& b) {
+  if (b.Kind < 0 || b.Kind > 3) return b.Y;
+  const int feet = b.Kind == 1 ? 3 : 6;
+  const int column = g.MapOriginX + korvela::CInt(b.X) / kTileSize + 1;
+  int row = korvela::CInt(b.Y) / kTileSize;
+  float y = b.Y;
+  for (int i = 0; i < 15; ++i, ++row, y += kTileSize) {
+    const int mapRow = g.MapOriginY + row + feet;
+    if (g.MapLayer1.Contains(column, mapRow) && g.MapLayer1(column, mapRow) >= 128) break;
+  }
+  return y;
+}
+
 }  // namespace
 
 std::vector<Seen> SeeEnemies(const korvela::Game& g) {
@@ -75,7 +90,11 @@ std::vector<Seen> SeeEnemies(const korvela::Game& g) {
     out.push_back(s);
   }
   for (const auto& b : g.Bosses) {
-    if (b.Active == -1) out.push_back({Seen::What::Boss, b.Kind, b.X + left, b.Y + top, 0, 0});
+    if (b.Active != -1) continue;
+    out.push_back({Seen::What::Boss, b.Kind, b.X + left, LandedY(g, b) + top, 0, 0});
+    // The walker comes on at 4 pixels a frame.
+    if (b.Kind == 2) out.back().dx = -4;
+    if (b.Kind >= 6) out.back().dx = b.DX;
   }
   for (const auto& s : g.EnemyShots) {
     if (s.Active != -1) continue;

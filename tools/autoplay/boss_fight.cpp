@@ -1,0 +1,124 @@
+#include "boss_fight.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "side_view.h"
+#include "threats.h"
+
+namespace autoplay {
+
+namespace {
+
+using korvela::Game;
+using platform::Key;
+
+constexpr int kFireKind = 2;
+constexpr float kFireCost = 40;  // the least MP a cast needs
+constexpr float kShotCost = 10;
+// The boss's left edge, in screen pixels, at which each kind's body reaches her centre line
+// (at 240): she stays beyond it.
+constexpr std::array<float, 4> kCrushEdge = {240, 240, 264, 264};
+// The fire pillar burns from 272 to 304 on screen when she faces right.
+constexpr float kFireNear = 272, kFireFar = 300;
+// Shots fly to the screen's right edge: a boss whose left edge is nearer is hit.
+constexpr float kShotReach = 520;
+constexpr size_t kLookAhead = 16;
+
+float Progress(const Body& from, const Body& to) {
+  return static_cast<float>((to.originX - from.originX) * korvela::kTileSize + to.scrollX -
+                            from.scrollX);
+}
+
+bool HasFire(const Game& g) { return g.Player.WeaponC == kFireKind; }
+
+}  // namespace
+
+const korvela::EnemyRecord* GroundBossToFight(const Game& g) {
+  for (const auto& b : g.Bosses) {
+    if (b.Active == -1 && b.Kind >= 0 && b.Kind <= 3 && b.Hp > 0) return &b;
+  }
+  return nullptr;
+}
+
+KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
+  const Body now = ReadBody(g);
+  const auto seen = SeeEnemies(g);
+  const float crush = kCrushEdge[static_cast<size_t>(boss.Kind)];
+  const float mp = g.Player.PlayerMp;
+  // Close in for the fire when it is ready, else stand back where only shots reach.
+  const bool fireReady = HasFire(g) && mp >= kFireCost;
+  const float want = fireReady ? (kFireNear + kFireFar) / 2 : crush + 120;
+  // A walking boss comes 4 pixels a frame closer.
+  const float walk = boss.Kind == 2 ? -4.0f : 0.0f;
+
+  // Each first move held for one frame, then standing still; or held the whole look ahead
+  // (a full jump, or a run away).
+  struct Try {
+    Move first;
+    bool hold;
+  };
+  static constexpr Move kMoves[] = {{1, false}, {1, true},  {-1, false},
+                                    {-1, true}, {0, false}, {0, true}};
+  Move best;
+  float bestScore = -1e9f;
+  for (const Move& m : kMoves) {
+    for (const bool hold : {false, true}) {
+      Body b = now;
+      std::vector<Body> path;
+      bool alive = true;
+      float edgeAfterOne = 0;
+      for (size_t k = 0; k < kLookAhead && alive; ++k) {
+        alive = StepBody(g, b, k == 0 || hold ? m : Move{});
+        path.push_back(b);
+        if (k == 0) edgeAfterOne = boss.X + walk - Progress(now, b);
+      }
+      if (!alive) continue;
+      const int contact = FirstContact(g, seen, path);
+      const float edgeEnd = boss.X + walk * kLookAhead - Progress(now, b);
+      float score = contact == 0 ? 100000.0f : static_cast<float>(contact) * 1000.0f;
+      // Never within the boss's body by the end of the look ahead.
+      if (edgeEnd <= crush + 8) score -= 50000;
+      score -= std::abs(edgeAfterOne - want);
+      // Facing the boss lets her shots and fire go its way.
+      const int facing =
+          m.dir != 0 ? m.dir : (g.Player.Facing == 1 || g.Player.Facing == 3 ? -1 : 1);
+      if (facing > 0) score += 20;
+      if (m.jump) score -= 5;
+      if (hold) score -= 1;
+      if (score > bestScore) {
+        bestScore = score;
+        best = m;
+      }
+    }
+  }
+
+  KeySet keys;
+  if (best.dir > 0) keys.set(static_cast<int>(Key::Right));
+  if (best.dir < 0) keys.set(static_cast<int>(Key::Left));
+  if (best.jump) keys.set(static_cast<int>(Key::Z));
+  const int facing =
+      best.dir != 0 ? best.dir : (g.Player.Facing == 1 || g.Player.Facing == 3 ? -1 : 1);
+  Body next = now;
+  StepBody(g, next, best);
+  const float edge = boss.X - Progress(now, next);
+  if (facing > 0) {
+    if (fireReady && edge > crush && edge >= kFireNear - 4 && edge <= kFireFar && !castHeld_) {
+      keys.set(static_cast<int>(Key::C));
+      castHeld_ = true;
+    } else {
+      castHeld_ = false;
+    }
+    // Shots keep back the MP of one cast when the fire is there.
+    const float reserve = HasFire(g) ? kFireCost : 0;
+    if (edge < kShotReach && mp >= kShotCost + reserve && EnemyInLine(g, 1, 480)) {
+      keys.set(static_cast<int>(Key::X));
+    }
+  } else {
+    castHeld_ = false;
+    if (EnemyInLine(g, -1, 320)) keys.set(static_cast<int>(Key::X));
+  }
+  return keys;
+}
+
+}  // namespace autoplay
