@@ -13,22 +13,12 @@ fail() {
   [ -f "${tmp:-}/game.txt" ] && sed 's/^/  game: /' "$tmp/game.txt" >&2
   exit 1
 }
-for tool in Xvfb xdotool od dd; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
-done
-
+source "$(dirname "$0")/lib/xvfb.bash"
 tmp=$(mktemp -d)
+window_test_setup "$tmp" od dd
 # A settings file and data folder of its own: the window remembers its size on exit, and must
 # neither read nor change the player's.
 export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
-game="" xvfb=""
-cleanup() {
-  [ -n "$game" ] && kill -KILL -- "-$game" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
 
 # --- Without a display: one clear line that names --headless, exit status 1.
 set +e
@@ -41,7 +31,6 @@ grep -q -- "--headless" <<<"$out" || fail "the error does not name --headless: $
 [ "$(wc -l <<<"$out")" -eq 1 ] || fail "more than one line without a display: $out"
 
 # --- A virtual display with a white background, its screen readable as a file.
-source "$(dirname "$0")/lib/xvfb.bash"
 start_xvfb "$tmp"
 screen="$tmp/Xvfb_screen0"
 

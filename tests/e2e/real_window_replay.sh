@@ -11,17 +11,7 @@ bin=$1
 build=$2
 source "$(dirname "$0")/lib/session.bash"
 source "$(dirname "$0")/lib/xvfb.bash"
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
-done
-game="" xvfb=""
-cleanup() {
-  [ -n "$game" ] && kill -KILL -- "-$game" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_test_setup "$work"
 # A home of its own: the player's settings and saves are neither read nor written.
 mkdir -p "$work/home"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
