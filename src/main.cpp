@@ -4,10 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "game/game.h"
 #include "platform/font.h"
@@ -54,21 +52,6 @@ korvela::Settings ReadSettings(const korvela::CommandLine& cl, std::filesystem::
   return s;
 }
 
-// The --input file, timed script or recording; nullopt (said on stderr) when it is unusable.
-std::optional<platform::InputScript> ReadInput(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  if (!in) {
-    std::cerr << "korvela: cannot read the input script " << path << "\n";
-    return std::nullopt;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
-  std::string error;
-  auto script = platform::ParseInputFile(text.str(), &error);
-  if (!script) std::cerr << "korvela: " << path.string() << " " << error << "\n";
-  return script;
-}
-
 std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
                                                  const korvela::Settings& settings,
                                                  const platform::InputScript& input) {
@@ -80,6 +63,7 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
     options.untilMs = cl.untilMs;
     options.shots = cl.shots;
     options.logPath = cl.logPath;
+    options.keepEffects = false;  // the log has them; a long run must not pile them up
     return std::make_unique<platform::HeadlessPlatform>(std::move(options));
   }
   platform::SdlOptions options;
@@ -135,8 +119,11 @@ int main(int argc, char** argv) {
   std::filesystem::path settingsPath;
   const korvela::Settings settings = ReadSettings(*cl, &settingsPath);
   std::optional<platform::InputScript> input = platform::InputScript{};
-  if (!cl->inputScript.empty()) input = ReadInput(cl->inputScript);
-  if (!input) return 1;
+  if (!cl->inputScript.empty()) input = platform::LoadInputScript(cl->inputScript, &error);
+  if (!input) {
+    std::cerr << "korvela: " << error << "\n";
+    return 1;
+  }
   auto platform = MakePlatform(*cl, settings, *input);
   if (!platform) return 1;
 

@@ -1,5 +1,6 @@
 #include "platform/event_log.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace platform {
@@ -30,6 +31,13 @@ std::string JsonString(std::string_view text) {
   return out + "\"";
 }
 
+std::string JsonNumber(float value) {
+  if (!std::isfinite(value)) return "null";  // JSON has no NaN or infinity
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+  return text;
+}
+
 bool EventLog::Open(const std::filesystem::path& path, bool lineByLine) {
   out_.open(path, std::ios::trunc);
   lineByLine_ = lineByLine;
@@ -42,9 +50,7 @@ void EventLog::Effect(uint64_t ms, std::string_view what, std::string_view detai
 }
 
 void EventLog::Frame(uint64_t ms, const FrameRecord& r) {
-  char numbers[64];
-  std::snprintf(numbers, sizeof numbers, "\"hp\":%g,\"mp\":%g", static_cast<double>(r.hp),
-                static_cast<double>(r.mp));
+  const std::string numbers = "\"hp\":" + JsonNumber(r.hp) + ",\"mp\":" + JsonNumber(r.mp);
   Line("{\"t\":" + std::to_string(ms) + ",\"frame\":{\"mode\":" + std::to_string(r.mode) +
        ",\"map\":" + JsonString(r.map) + ",\"origin\":[" + std::to_string(r.originX) + "," +
        std::to_string(r.originY) + "],\"scroll\":[" + std::to_string(r.scrollX) + "," +

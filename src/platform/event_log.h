@@ -34,5 +34,7 @@ class EventLog {
 
 // A JSON string literal for text.
 std::string JsonString(std::string_view text);
+// A JSON number, or null for NaN and infinities (which JSON cannot hold).
+std::string JsonNumber(float value);
 
 }  // namespace platform

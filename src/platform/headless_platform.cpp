@@ -232,7 +232,7 @@ void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
 }
 
 void HeadlessPlatform::Record(const std::string& what, const std::string& detail) {
-  effects_.push_back({static_cast<uint32_t>(now_), what, detail});
+  if (options_.keepEffects) effects_.push_back({static_cast<uint32_t>(now_), what, detail});
   log_.Effect(now_, what, detail);
 }
 

@@ -11,6 +11,7 @@
 // wall clock, a session replays exactly however fast or slow the machine that recorded it was.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,13 @@ std::optional<InputScript> ParseInputFile(std::string_view text, std::string* er
 
 // Parses a script of the timed form only.
 std::optional<std::vector<InputEvent>> ParseInputScript(std::string_view text, std::string* error);
+
+// Reads and parses a file of either form (a regular file only; a folder or FIFO is refused). On
+// failure returns nullopt and fills *error naming the file.
+std::optional<InputScript> LoadInputScript(const std::filesystem::path& path, std::string* error);
+
+// A line for a message: quoted, control bytes escaped, at most 60 bytes of it shown.
+std::string QuotedLine(std::string_view line);
 
 // One event as a line of the timed or the moment form, without the newline.
 std::string FormatInputEvent(const InputEvent& e, bool byMoment = false);
