@@ -46,6 +46,8 @@ constexpr size_t kMaxStates = 1500000;
 
 // How long she goes on without a way before looking for one again.
 constexpr uint64_t kRetryFrames = 25;
+// The view's origin once she stands on the high meadow beyond the flyers' lines.
+constexpr int kMeadowOrigin = 43;
 
 // How many frames ahead she looks for enemies in her way.
 constexpr size_t kLookAhead = 16;
@@ -222,6 +224,11 @@ KeySet StageRunner::Decide(const Game& g) {
   if (const korvela::EnemyRecord* boss = BossToFight(g)) {
     fighting_ = true;
     return fighter_.Decide(g, *boss);
+  }
+  // The flyers are met on the high meadow, west of both their lines.
+  if (FlyerToFight(g) && g.MapOriginX <= kMeadowOrigin) {
+    fighting_ = true;
+    return flyers_.Decide(g);
   }
   const Body now = ReadBody(g);
   if (fighting_) {

@@ -8,6 +8,7 @@
 
 #include "boss_fight.h"
 #include "bot_platform.h"
+#include "flyer_fight.h"
 #include "game/game.h"
 
 namespace autoplay {
@@ -61,6 +62,7 @@ class StageRunner {
   uint64_t frames_ = 0;
   uint64_t failedAt_ = 0;  // the frame of the last search that found no way
   BossFighter fighter_;
+  FlyerFighter flyers_;
 };
 
 }  // namespace autoplay

@@ -1,0 +1,25 @@
+#pragma once
+// Fighting the two flyers from the high meadow: their bodies sweep above her head, out of reach
+// of her shots, so she hops and casts the fire pillar as one passes, high enough for the flame
+// to reach its body and low enough to stay under it; between casts she keeps clear of their
+// bullets and waits for MP.
+
+#include "bot_platform.h"
+#include "game/game.h"
+
+namespace autoplay {
+
+// A flyer (kind 4 or 5) still in the air, or null.
+const korvela::EnemyRecord* FlyerToFight(const korvela::Game& g);
+
+class FlyerFighter {
+ public:
+  // This frame's keys while a flyer is up and she stands on the meadow.
+  KeySet Decide(const korvela::Game& g);
+
+ private:
+  int hopAge_ = -1;        // frames since she jumped to cast, or -1
+  bool castHeld_ = false;  // C was held last frame
+};
+
+}  // namespace autoplay
