@@ -1,6 +1,7 @@
 #include "shell/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -97,10 +98,22 @@ TEST(Settings, TheFileIsCreatedThenRead) {
   EXPECT_EQ(LoadSettings(path, &problems).scale, 4);
   EXPECT_TRUE(problems.empty());
 
+  // Neither reading at start nor remembering the window at exit may hang on a FIFO or take a
+  // folder for the file; both are left as they are.
   const auto folder = dir.Path() / "folder.ini";
   std::filesystem::create_directory(folder);
-  EXPECT_EQ(LoadSettings(folder, &problems).scale, 2);
-  EXPECT_EQ(problems.size(), 1u);
+  const auto fifo = dir.Path() / "fifo.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& odd : {folder, fifo}) {
+    problems.clear();
+    EXPECT_EQ(LoadSettings(odd, &problems).scale, 2);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("is not a settings file"), std::string::npos) << problems[0];
+    std::string why;
+    EXPECT_FALSE(RememberSettings(odd, Settings{}, {{"window", "scale", "3"}}, &why));
+    EXPECT_NE(why.find("cannot read the settings file"), std::string::npos) << why;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 // Remembering the window rewrites only its own lines: the player's comments, other settings and
