@@ -154,7 +154,8 @@ const Row* FindRow(const std::string& section, const std::string& key) {
 // inih reads the text line by line through this reader, which counts the lines so that a
 // problem can be named with its line number. inih's line buffer holds kLongestLine characters
 // and the newline; a longer line would reach it in pieces, each read as a line of its own (the
-// tail of a long folder name taken as a setting), so such a line is named and skipped whole.
+// end of a long comment taken as a setting), so such a line is skipped whole, and named unless
+// it is a comment.
 constexpr size_t kLongestLine = INI_MAX_LINE - 2;
 // A settings file is a few KiB; anything far larger is something else.
 constexpr size_t kLargestFile = 1 << 20;
@@ -173,8 +174,12 @@ char* ReadLine(char* buffer, int size, void* stream) {
   n = n == std::string_view::npos ? st->rest.size() : n + 1;
   ++st->line;
   if (n > static_cast<size_t>(size - 1)) {
-    st->problems->push_back("line " + std::to_string(st->line) + ": longer than " +
-                            std::to_string(size - 2) + " characters; skipped");
+    const size_t text = st->rest.find_first_not_of(" \t");
+    const bool comment = text < n && (st->rest[text] == ';' || st->rest[text] == '#');
+    if (!comment) {
+      st->problems->push_back("line " + std::to_string(st->line) + ": longer than " +
+                              std::to_string(size - 2) + " characters; skipped");
+    }
     st->rest.remove_prefix(n);
     std::strcpy(buffer, "\n");
     return buffer;

@@ -54,20 +54,21 @@ TEST(Settings, BrokenLinesAreNamedAndKeepTheirDefaults) {
   EXPECT_EQ(problems[3].rfind("line 4: not a setting", 0), 0u) << problems[3];
 }
 
-// A line longer than the reader's buffer is named and skipped whole: its tail is never read as
-// a setting of its own. A value the file could not hold back is refused, so what the game writes
-// reads as what it was given.
+// A line longer than the reader's buffer is skipped whole: its tail is never read as a line of
+// its own (here a long comment whose last characters look like a setting), and a long setting is
+// named. A value the file could not hold back is refused, so what the game writes reads as what
+// it was given.
 TEST(Settings, OverlongLinesAndValuesAreRefusedWhole) {
-  const std::string tail = "scale=4";
-  const std::string text =
-      "[folders]\nsave_dir=/" + std::string(200, 'a') + tail + "\n[window]\nfullscreen = true\n";
+  const std::string reachesTheBuffersEnd = std::string(199, ';');
+  const std::string text = "[window]\n" + reachesTheBuffersEnd + "scale=4\nfullscreen = true\n" +
+                           "[folders]\nsave_dir=/" + std::string(200, 'a') + "\n";
   std::vector<std::string> problems;
   Settings s = ParseSettings(text, &problems);
   EXPECT_EQ(s.scale, 2);
-  EXPECT_EQ(s.saveDir, "");
   EXPECT_TRUE(s.fullscreen);
+  EXPECT_EQ(s.saveDir, "");
   ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0], "line 2: longer than 198 characters; skipped");
+  EXPECT_EQ(problems[0], "line 5: longer than 198 characters; skipped");
 
   // A value that fits its line when read but not once written with spaces and quotes.
   const std::string longest = std::string(189, 'b');
