@@ -23,7 +23,7 @@ namespace {
 
 struct Options {
   std::filesystem::path dataDir, scriptPath, logPath;
-  uint32_t untilMs = 3'600'000;  // an hour of play at most
+  uint32_t untilMs = 7'200'000;  // two hours of play at most (an unlucky seed grinds long)
   uint32_t stopAfterLegs = 0;
   uint32_t seed = 1;  // the headless game's own default
 };
@@ -133,7 +133,9 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < r.bosses.size(); ++i) {
     std::printf("boss fight %zu: kind %d, level %d, %llu frames, %s\n", i + 1, r.bosses[i].kind,
                 r.bosses[i].level, static_cast<unsigned long long>(r.bosses[i].frames),
-                r.bosses[i].won ? "won" : "not won");
+                r.bosses[i].won
+                    ? "won"
+                    : ("not won, " + std::to_string(r.bosses[i].hpLeft) + " HP left").c_str());
   }
   return status != 0 ? status : r.finished ? 0 : 1;
 }
