@@ -16,12 +16,14 @@ constexpr float kFireCost = 50;  // what a cast takes (it needs 40)
 constexpr int kBurnFrames = 11;
 // Facing west, the flame stands from 176 to 208 on screen; a flyer's body is 192 wide.
 constexpr float kFlameLeft = 176, kFlameRight = 208, kFlyerWidth = 192;
-// The flame reaches the flyers' body (which ends 96 px down the screen) when cast with her
-// top above 144; her top above 96 would put her in the body.
-constexpr int kCastTopLow = 100, kCastTopHigh = 140;
+// A flyer's body reaches 96 px down the screen: her top above that puts her in it, and the
+// flame (from 48 px over her top) reaches it only when cast with her top above 144. One frame
+// of a hop lifts her 20 px and the next 18, then she falls: from the meadow (top 160) the cast
+// goes out at 140 and she never rises past 122.
+constexpr int kBodyBottom = 96, kFlameReach = 144;
 constexpr size_t kLookAhead = 12;
 // The view origins between which the meadow's ground is level.
-constexpr int kMeadowWest = 40, kMeadowEast = 45;
+constexpr int kMeadowWest = 32, kMeadowEast = 45;
 
 int Top(const Body& b) { return b.row * korvela::kTileSize - b.lift; }
 
@@ -42,6 +44,12 @@ int BurnFrames(const Game& g, int delay) {
 
 bool FacingLeft(const Game& g) { return g.Player.Facing == 1 || g.Player.Facing == 3; }
 
+void Press(KeySet& keys, const Move& m) {
+  if (m.dir > 0) keys.set(static_cast<int>(Key::Right));
+  if (m.dir < 0) keys.set(static_cast<int>(Key::Left));
+  if (m.jump) keys.set(static_cast<int>(Key::Z));
+}
+
 }  // namespace
 
 const korvela::EnemyRecord* FlyerToFight(const Game& g) {
@@ -56,76 +64,63 @@ KeySet FlyerFighter::Decide(const Game& g) {
   const Body now = ReadBody(g);
   const float mp = g.Player.PlayerMp;
   const auto seen = SeeEnemies(g);
-  auto safe = [&](Move first, Move then) {
+  // Scores a first move held for `held` frames, then standing: untouched best, else touched
+  // late and briefly; never up into a flyer's body nor off the level ground.
+  auto score = [&](Move m, size_t held) {
     Body b = now;
     std::vector<Body> path;
+    int s = 0;
     for (size_t k = 0; k < kLookAhead; ++k) {
-      if (!StepBody(g, b, k == 0 ? first : then)) return false;
+      if (!StepBody(g, b, k < held ? m : Move{})) return -1000000;
+      if (Top(b) <= kBodyBottom) s -= 60000;
       path.push_back(b);
     }
-    return FirstContact(g, seen, path) == 0;
+    const int contact = FirstContact(g, seen, path);
+    s += contact == 0 ? 100000 : contact * 1000 - 10 * ContactFrames(g, seen, path);
+    s -= 100 * std::max({0, kMeadowWest - b.originX, b.originX - kMeadowEast});
+    return s;
   };
 
-  if (hopAge_ >= 0) {
-    // In the hop: cast once her top is high enough, then let the hop finish.
-    ++hopAge_;
-    keys.set(static_cast<int>(Key::Z));
-    const int top = Top(now);
-    if (!castHeld_ && top >= kCastTopLow && top <= kCastTopHigh && mp >= 40) {
+  if (hopAge_ == 0) {
+    // The hop's second frame: cast from its height, and let go of the jump.
+    hopAge_ = -1;
+    if (Top(now) < kFlameReach && Top(now) > kBodyBottom && mp >= 40) {
       keys.set(static_cast<int>(Key::C));
-      castHeld_ = true;
-      hopAge_ = -1;
-    } else if (hopAge_ > 6) {
-      hopAge_ = -1;
+      return keys;
     }
-    if (hopAge_ >= 0) return keys;
-    return keys;
   }
-  castHeld_ = false;
-  if (!FacingLeft(g)) {
+  // A hop now reaches casting height a frame on; it is worth it when the flame would burn a
+  // flyer for most of its life. Facing east, she turns first (a step west).
+  const bool readyToCast = mp >= kFireCost && !now.jumping && now.lift == 0;
+  if (readyToCast && !FacingLeft(g) && BurnFrames(g, 3) >= 8) {
     keys.set(static_cast<int>(Key::Left));
     return keys;
   }
-  // A hop now reaches casting height two frames on; it is worth it when the flame would burn
-  // a flyer for most of its life.
-  if (mp >= kFireCost && !now.jumping && BurnFrames(g, 2) >= 8 && safe({0, true}, {0, true})) {
+  if (readyToCast && FacingLeft(g) && BurnFrames(g, 1) >= 8 && score({0, true}, 1) >= 99000) {
     hopAge_ = 0;
     keys.set(static_cast<int>(Key::Z));
     return keys;
   }
-  // Otherwise keep clear of what comes: the move touched latest and least, staying on the
-  // meadow between its ledges (further west the ground rises into the flyers' bodies).
+  // Otherwise keep clear of what comes, with as little moving as will do.
   static constexpr Move kDodges[] = {{0, false}, {1, false}, {-1, false},
                                      {0, true},  {1, true},  {-1, true}};
   Move best;
-  int bestScore = -1000000;
+  int bestScore = -2000000;
   for (const Move& m : kDodges) {
-    for (const bool hold : {false, true}) {
-      Body b = now;
-      std::vector<Body> path;
-      bool alive = true;
-      for (size_t k = 0; k < kLookAhead && alive; ++k) {
-        alive = StepBody(g, b, k == 0 || hold ? m : Move{});
-        path.push_back(b);
-      }
-      if (!alive) continue;
-      const int contact = FirstContact(g, seen, path);
-      int score = contact == 0 ? 100000 : contact * 1000 - 10 * ContactFrames(g, seen, path);
-      if (b.originX < kMeadowWest || b.originX > kMeadowEast) score -= 50000;
-      if (b.row < now.row && !now.jumping) score -= 20;
-      if (m.dir != 0) score -= 5;
-      if (score > bestScore) {
-        bestScore = score;
+    for (const size_t held : {size_t{1}, size_t{4}, kLookAhead}) {
+      int s = score(m, held);
+      if (m.dir != 0) s -= 5;
+      if (m.dir > 0) s -= 5;  // facing east, she must turn before she casts
+      if (m.jump) s -= 5;
+      if (s > bestScore) {
+        bestScore = s;
         best = m;
       }
     }
   }
-  if (best.dir > 0) keys.set(static_cast<int>(Key::Right));
-  if (best.dir < 0) keys.set(static_cast<int>(Key::Left));
-  if (best.jump) keys.set(static_cast<int>(Key::Z));
-  // The meadow's own enemies are shot as they come, keeping MP for the next cast when none is
-  // near.
-  const int dir = keys.test(static_cast<int>(Key::Right)) ? 1 : FacingLeft(g) ? -1 : 1;
+  Press(keys, best);
+  // The meadow's own enemies are shot as they come.
+  const int dir = best.dir != 0 ? best.dir : FacingLeft(g) ? -1 : 1;
   if (mp >= 10 && EnemyInLine(g, dir, 200, false)) keys.set(static_cast<int>(Key::X));
   return keys;
 }

@@ -18,8 +18,7 @@ class FlyerFighter {
   KeySet Decide(const korvela::Game& g);
 
  private:
-  int hopAge_ = -1;        // frames since she jumped to cast, or -1
-  bool castHeld_ = false;  // C was held last frame
+  int hopAge_ = -1;  // frames since she jumped to cast, or -1
 };
 
 }  // namespace autoplay
