@@ -130,6 +130,9 @@ int main(int argc, char** argv) {
   std::printf("level: %d\n", r.level);
   std::printf("deaths: %d\n", r.deaths);
   std::printf("staff roll: %s\n", r.staffRoll ? "seen" : "not seen");
+  std::printf("bosses beaten:");
+  for (const int kind : r.beaten) std::printf(" %d", kind);
+  std::printf("\n");
   for (size_t i = 0; i < r.bosses.size(); ++i) {
     std::printf("boss fight %zu: kind %d, level %d, %llu frames, %s\n", i + 1, r.bosses[i].kind,
                 r.bosses[i].level, static_cast<unsigned long long>(r.bosses[i].frames),

@@ -161,6 +161,13 @@ void RoutePlayer::TrackBosses(const korvela::Game& g, const platform::FrameRecor
     won_.push_back(summary_.bosses.back().kind);
   }
   bossesShown_ = standing;
+  // A boss is beaten when its HP runs out; leaving the stage or dying clears its slot with HP
+  // still in it.
+  for (size_t k = 0; k < bossAlive_.size(); ++k) {
+    const auto& b = g.Bosses[k];
+    if (bossAlive_[k] && b.Hp <= 0) summary_.beaten.push_back(b.Kind);
+    bossAlive_[k] = b.Active == -1 && b.Hp > 0;
+  }
 }
 
 std::vector<uint8_t> RoutePlayer::TopDownGoal(const korvela::Game& g,

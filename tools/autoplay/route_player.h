@@ -44,6 +44,7 @@ struct Summary {
   int legsDone = 0;
   int level = 0;
   std::vector<BossFight> bosses;
+  std::vector<int> beaten;  // the kind of each boss whose HP ran out, in order
   std::string lastLeg;
 };
 
@@ -96,6 +97,7 @@ class RoutePlayer : public Brain {
   std::optional<platform::Key> walking_;
   std::array<int, 4> lastAt_{};  // view origin and offsets on the last frame
   int bossesShown_ = 0;
+  std::array<bool, 4> bossAlive_{};  // each boss slot held a boss with HP last frame
   uint64_t noWayFrames_ = 0;
 };
 
