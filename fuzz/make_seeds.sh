@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Rebuilds the committed seed corpora in fuzz/corpus/ from the game's real data: the maps as
 # compiled into BUILD/DATA (default build/), the Tiled sources and texts in data/, each search
-# text on its own, the input scripts of the end-to-end tests and a few save records.
+# text on its own, the input scripts of the end-to-end tests, a few save records and the settings
+# file the game writes when there is none (the broken settings files beside it are hand-made).
 #
 #   fuzz/make_seeds.sh [BUILD]
 set -euo pipefail
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 out=fuzz/corpus
 # Hand-made seeds (the small maps) stay; what this script makes is replaced.
-mkdir -p "$out"/{map_loader,mapc_map,mapc_texts,markup,save,input_script}
+mkdir -p "$out"/{map_loader,mapc_map,mapc_texts,markup,save,input_script,settings}
 
 # A 20-byte name field of a map file, trimmed.
 name_field() { dd if="$1" bs=1 skip="$2" count=20 status=none | tr -d ' \0'; }
@@ -64,4 +65,9 @@ save late_game '0000 1e00 1027 1027 0000fa43 0000fa43 0000fa43 0000
 for f in "$out"/save/*; do
   [ "$(stat -c %s "$f")" = 66 ] || { echo "fuzz/make_seeds.sh: $f is not 66 bytes" >&2; exit 1; }
 done
+
+# Settings: the file the game writes with every default.
+rm -f "$out/settings/default.ini"
+"$build/korvela" --headless --settings "$out/settings/default.ini" --until 0
+
 du -sh "$out"/*

@@ -12,7 +12,7 @@ shift
 build=${FUZZ_BUILD:-build-asan}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(map_loader mapc_map mapc_texts markup save input_script)
+  targets=(map_loader mapc_map mapc_texts markup save input_script settings)
 fi
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 status=0

@@ -4,10 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "game/game.h"
 #include "platform/font.h"
@@ -59,16 +57,9 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   if (cl.headless) {
     platform::HeadlessOptions options;
     if (!cl.inputScript.empty()) {
-      std::ifstream in(cl.inputScript);
-      if (!in) {
-        std::cerr << "korvela: cannot read the input script " << cl.inputScript << "\n";
-        return nullptr;
-      }
-      std::ostringstream text;
-      text << in.rdbuf();
-      auto events = platform::ParseInputScript(text.str(), &error);
+      auto events = platform::LoadInputScript(cl.inputScript, &error);
       if (!events) {
-        std::cerr << "korvela: " << cl.inputScript.string() << " " << error << "\n";
+        std::cerr << "korvela: " << error << "\n";
         return nullptr;
       }
       options.input = std::move(*events);
@@ -76,6 +67,7 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
     options.untilMs = cl.untilMs;
     options.shots = cl.shots;
     options.logPath = cl.logPath;
+    options.keepEffects = false;  // the log has them; a long run must not pile them up
     return std::make_unique<platform::HeadlessPlatform>(std::move(options));
   }
   platform::SdlOptions options;

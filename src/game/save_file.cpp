@@ -4,12 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <system_error>
+
+#include "platform/regular_file.h"
 
 namespace korvela {
 
@@ -73,6 +76,18 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// Creates the temporary file afresh: never through a link planted at its name, never into a
+// file someone else holds open. A leftover from a save that was cut off (or a planted link) is
+// removed first; unlink takes away the link itself, not what it points to.
+int CreateTemporary(const std::filesystem::path& temp) {
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+  int fd = ::open(temp.c_str(), kFlags, 0644);
+  if (fd < 0 && errno == EEXIST && ::unlink(temp.c_str()) == 0) {
+    fd = ::open(temp.c_str(), kFlags, 0644);
+  }
+  return fd;
+}
+
 }  // namespace
 
 SaveImage EncodePlayerRecord(const PlayerRecord& p) {
@@ -125,6 +140,34 @@ PlayerRecord DecodePlayerRecord(const SaveImage& bytes) {
   return p;
 }
 
+bool CheckPlayerRecord(const PlayerRecord& p, std::string* why) {
+  const auto bad = [&](const char* field, double value, const char* expected) {
+    char number[48];
+    std::snprintf(number, sizeof number, "%g", value);
+    *why = std::string(field) + " is " + number + ", expected " + expected;
+    return false;
+  };
+  const std::pair<const char*, float> floats[] = {
+      {"PlayerHp", p.PlayerHp},   {"PlayerMp", p.PlayerMp},   {"PlayerMaxMp", p.PlayerMaxMp},
+      {"PlayerStr", p.PlayerStr}, {"PlayerDex", p.PlayerDex}, {"PlayerInt", p.PlayerInt}};
+  for (const auto& [field, value] : floats) {
+    if (!std::isfinite(value) || std::fabs(value) > kLargestSavedNumber) {
+      return bad(field, value, "a finite number of at most 1000000");
+    }
+  }
+  // The stats start at 50 and only grow; below 10 DEX would give no attack cool-down at all.
+  const std::pair<const char*, float> stats[] = {
+      {"PlayerStr", p.PlayerStr}, {"PlayerDex", p.PlayerDex}, {"PlayerInt", p.PlayerInt}};
+  for (const auto& [field, value] : stats) {
+    if (value < kSmallestSavedStat) return bad(field, value, "at least 10");
+  }
+  if (p.PlayerMaxMp < 0) return bad("PlayerMaxMp", p.PlayerMaxMp, "0 or more");
+  if (p.PlayerLevel < 1) return bad("PlayerLevel", p.PlayerLevel, "1 or more");
+  // The threshold only grows from 100; at 0 or below every frame would be a level-up.
+  if (p.NextExp < 1) return bad("NextExp", p.NextExp, "1 or more");
+  return true;
+}
+
 std::filesystem::path SaveFilePath(const Game& g) {
   return (g.SaveDir.empty() ? g.DataDir : g.SaveDir) / "SaveData.DAT";
 }
@@ -138,7 +181,7 @@ bool WriteSaveFile(const std::filesystem::path& path, const PlayerRecord& p, std
   const SaveImage image = EncodePlayerRecord(p);
   std::filesystem::path temp = path;
   temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = CreateTemporary(temp);
   if (fd < 0) {
     *why = "cannot create " + temp.string() + ": " + ErrnoText();
     return false;
@@ -166,29 +209,21 @@ bool WriteSaveFile(const std::filesystem::path& path, const PlayerRecord& p, std
 }
 
 bool ReadSaveFile(const std::filesystem::path& path, PlayerRecord* p, std::string* why) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    *why = "there is no such file";
+  const platform::FileBytes file = platform::ReadRegularFile(path, kSaveFileBytes);
+  if (!file.Ok()) {
+    *why = file.why;
     return false;
   }
-  if (std::filesystem::is_directory(path, ec)) {
-    *why = "it is a folder, not a file";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *why = "the file cannot be read";
-    return false;
-  }
-  SaveImage image{};
-  in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
-  const auto got = static_cast<size_t>(in.gcount());
-  if (got < image.size()) {
-    *why = "the file holds " + std::to_string(got) + " bytes, a saved game needs " +
+  if (file.bytes.size() < kSaveFileBytes) {
+    *why = "the file holds " + std::to_string(file.bytes.size()) + " bytes, a saved game needs " +
            std::to_string(kSaveFileBytes);
     return false;
   }
-  *p = DecodePlayerRecord(image);
+  SaveImage image{};
+  std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
+  const PlayerRecord record = DecodePlayerRecord(image);
+  if (!CheckPlayerRecord(record, why)) return false;
+  *p = record;
   return true;
 }
 

@@ -1,21 +1,12 @@
 #include "map/map_loader.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "game/fatal.h"
 #include "map/shift_jis.h"
+#include "platform/regular_file.h"
 
 namespace korvela {
 
 namespace {
-
-// The whole file, or nothing when it cannot be opened.
-std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string Shown(const std::filesystem::path& path) { return path.string(); }
 
@@ -23,19 +14,22 @@ std::filesystem::path PathFromUtf8(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-// Reads a file the map needs, stopping the game when it is missing or holds fewer bytes than
-// needed. Longer files are fine; only the first `needed` bytes are used.
+// Reads the first `needed` bytes of a file the map needs, stopping the game when it is missing,
+// is not a file, cannot be read or holds fewer bytes. Longer files are fine; the rest of the
+// file is never read.
 std::string ReadNeeded(Game& g, const std::filesystem::path& path, size_t needed) {
-  if (!std::filesystem::is_regular_file(path))
+  platform::FileBytes file = platform::ReadRegularFile(path, needed);
+  if (file.problem == platform::FileBytes::Problem::Missing) {
     FatalError(g, "ファイルが見つかりません: " + Shown(path));
-  std::optional<std::string> bytes = ReadFile(path);
-  if (!bytes) FatalError(g, "ファイルを読めません: " + Shown(path));
-  if (bytes->size() < needed) {
-    FatalError(g, "ファイルが短すぎます: " + Shown(path) + " (" + std::to_string(bytes->size()) +
-                      " バイト、必要なのは " + std::to_string(needed) + " バイト)");
   }
-  bytes->resize(needed);
-  return *std::move(bytes);
+  // A folder, a FIFO, a link loop, no permission: the message says which.
+  if (!file.Ok()) FatalError(g, "ファイルを読めません: " + Shown(path) + " (" + file.why + ")");
+  if (file.bytes.size() < needed) {
+    FatalError(g, "ファイルが短すぎます: " + Shown(path) + " (" +
+                      std::to_string(file.bytes.size()) + " バイト、必要なのは " +
+                      std::to_string(needed) + " バイト)");
+  }
+  return std::move(file.bytes);
 }
 
 // Removes spaces (and the NUL padding some tools write) from both ends.
@@ -52,7 +46,14 @@ std::optional<std::filesystem::path> NamedFile(Game& g, std::string& field) {
   field = trimmed;
   field.resize(kNameBytes, ' ');
   if (trimmed == kNotSetName) return std::nullopt;
-  return g.DataDir / PathFromUtf8(ShiftJisToUtf8(trimmed));
+  const std::string name = ShiftJisToUtf8(trimmed);
+  // The names are plain file names in the data folder; a path would let a damaged map file
+  // read any file on the machine.
+  if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos) {
+    FatalError(g, "マップのファイル名がデータフォルダの外を指しています: \"" + name + "\" (" +
+                      Shown(g.DataDir / PathFromUtf8(MapFileName(g.MapName))) + ")");
+  }
+  return g.DataDir / PathFromUtf8(name);
 }
 
 void ReadLayer(Game& g, std::string& nameField, ByteGrid& layer) {

@@ -1,6 +1,7 @@
 #include "platform/headless_platform.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 
@@ -43,6 +44,13 @@ std::string JsonString(std::string_view text) {
     }
   }
   return out + "\"";
+}
+
+std::string JsonNumber(float value) {
+  if (!std::isfinite(value)) return "null";  // JSON has no NaN or infinity
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+  return text;
 }
 
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
@@ -241,9 +249,7 @@ void HeadlessPlatform::NoteFileWritten(const std::filesystem::path& path) {
 void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
   lastRecord_ = r;
   if (!log_.is_open()) return;
-  char numbers[64];
-  std::snprintf(numbers, sizeof numbers, "\"hp\":%g,\"mp\":%g", static_cast<double>(r.hp),
-                static_cast<double>(r.mp));
+  const std::string numbers = "\"hp\":" + JsonNumber(r.hp) + ",\"mp\":" + JsonNumber(r.mp);
   LogLine("{\"t\":" + std::to_string(now_) + ",\"frame\":{\"mode\":" + std::to_string(r.mode) +
           ",\"map\":" + JsonString(r.map) + ",\"origin\":[" + std::to_string(r.originX) + "," +
           std::to_string(r.originY) + "],\"scroll\":[" + std::to_string(r.scrollX) + "," +
@@ -257,7 +263,7 @@ void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
 }
 
 void HeadlessPlatform::Record(const std::string& what, const std::string& detail) {
-  effects_.push_back({static_cast<uint32_t>(now_), what, detail});
+  if (options_.keepEffects) effects_.push_back({static_cast<uint32_t>(now_), what, detail});
   LogLine("{\"t\":" + std::to_string(now_) + ",\"" + what + "\":" + JsonString(detail) + "}");
 }
 

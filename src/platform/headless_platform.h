@@ -22,6 +22,8 @@ struct HeadlessOptions {
   std::optional<uint32_t> untilMs;  // close the game once the clock reaches this
   std::vector<std::pair<uint32_t, std::filesystem::path>> shots;  // write the screen at these
   std::filesystem::path logPath;                                  // empty: no log
+  // Keep every effect in memory for Effects() (tests); a long run writes them to the log only.
+  bool keepEffects = true;
 };
 
 class HeadlessPlatform : public Platform {
@@ -51,7 +53,7 @@ class HeadlessPlatform : public Platform {
   void SetPresentCost(uint32_t ms) { presentCost_ = ms; }
   void RequestQuit() { quitPending_ = true; }
 
-  // What happened, for tests.
+  // What happened, for tests (empty unless options.keepEffects).
   struct Effect {
     uint32_t ms;
     std::string what;  // "sound", "music", "caption", "file", "error"
@@ -107,5 +109,7 @@ class HeadlessPlatform : public Platform {
 
 // A JSON string literal for text.
 std::string JsonString(std::string_view text);
+// A JSON number, or null for NaN and infinities (which JSON cannot hold).
+std::string JsonNumber(float value);
 
 }  // namespace platform

@@ -3,20 +3,53 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <cstdint>
 #include <vector>
+
+#include "platform/regular_file.h"
 
 namespace platform {
 
-bool LoadPng(const std::filesystem::path& path, Surface* out, std::string* error) {
-  SDL_Surface* loaded = IMG_Load(path.string().c_str());
+std::optional<PngSize> PngHeaderSize(std::string_view bytes) {
+  // The signature, then the first chunk, which must be IHDR: length, type, width, height.
+  constexpr std::string_view kSignature = "\x89PNG\r\n\x1a\n";
+  if (bytes.size() < 24 || bytes.substr(0, 8) != kSignature || bytes.substr(12, 4) != "IHDR") {
+    return std::nullopt;
+  }
+  const auto be32 = [&](size_t at) {
+    uint32_t v = 0;
+    for (size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<uint8_t>(bytes[at + i]);
+    return v;
+  };
+  const uint32_t width = be32(16), height = be32(20);
+  if (width > INT32_MAX || height > INT32_MAX) return std::nullopt;  // the format's own limit
+  return PngSize{static_cast<int>(width), static_cast<int>(height)};
+}
+
+bool DecodePng(std::string_view bytes, Surface* out, std::string* error) {
+  const auto size = PngHeaderSize(bytes);
+  if (!size) {
+    if (error) *error = "not a PNG file";
+    return false;
+  }
+  if (size->width > kLargestPngSide || size->height > kLargestPngSide) {
+    if (error) {
+      *error = "the picture is " + std::to_string(size->width) + " x " +
+               std::to_string(size->height) + " pixels, larger than any the game reads";
+    }
+    return false;
+  }
+  SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+  SDL_Surface* loaded = source ? IMG_LoadPNG_RW(source) : nullptr;
+  if (source) SDL_RWclose(source);
   if (!loaded) {
-    if (error) *error = "cannot read the picture " + path.string() + ": " + IMG_GetError();
+    if (error) *error = IMG_GetError();
     return false;
   }
   SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
   SDL_FreeSurface(loaded);
   if (!rgb) {
-    if (error) *error = "cannot convert the picture " + path.string() + ": " + SDL_GetError();
+    if (error) *error = SDL_GetError();
     return false;
   }
   Surface result(rgb->w, rgb->h);
@@ -28,6 +61,15 @@ bool LoadPng(const std::filesystem::path& path, Surface* out, std::string* error
   SDL_FreeSurface(rgb);
   *out = std::move(result);
   return true;
+}
+
+bool LoadPng(const std::filesystem::path& path, Surface* out, std::string* error) {
+  const FileBytes file = ReadRegularFile(path, kLargestPngFile + 1);
+  std::string why = file.why;
+  if (file.Ok() && file.bytes.size() > kLargestPngFile) why = "the file is too large";
+  if (why.empty() && DecodePng(file.bytes, out, &why)) return true;
+  if (error) *error = "cannot read the picture " + path.string() + ": " + why;
+  return false;
 }
 
 namespace {

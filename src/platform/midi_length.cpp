@@ -1,10 +1,11 @@
 #include "platform/midi_length.h"
 
 #include <algorithm>
-#include <fstream>
+#include <limits>
 #include <map>
-#include <sstream>
 #include <string>
+
+#include "platform/regular_file.h"
 
 namespace platform {
 
@@ -120,15 +121,16 @@ std::optional<uint32_t> MidiLengthMs(std::string_view b) {
     tempo = value;
   }
   micros += static_cast<double>(lastTick - tick) * tempo / division;
-  return static_cast<uint32_t>(micros / 1000.0 + 0.5);
+  // Long gaps at the slowest tempo reach years; such a track simply never ends.
+  const double ms = micros / 1000.0 + 0.5;
+  constexpr uint32_t kLongest = std::numeric_limits<uint32_t>::max();
+  return ms >= static_cast<double>(kLongest) ? kLongest : static_cast<uint32_t>(ms);
 }
 
 std::optional<uint32_t> MidiFileLengthMs(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return MidiLengthMs(bytes.str());
+  const FileBytes file = ReadRegularFile(path, kLargestMidiFile + 1);
+  if (!file.Ok() || file.bytes.size() > kLargestMidiFile) return std::nullopt;
+  return MidiLengthMs(file.bytes);
 }
 
 }  // namespace platform

@@ -9,8 +9,9 @@ std::optional<MusicCommand> ParseMusicCommand(std::string_view command) {
   MusicCommand c;
   std::string rest(command);
   if (rest.rfind("open \"", 0) == 0) {
-    const size_t close = rest.find('"', 6);
-    if (close == std::string::npos) return std::nullopt;
+    // The path ends at the last quote: a folder name may itself hold quotes, an alias never.
+    const size_t close = rest.rfind('"');
+    if (close < 6) return std::nullopt;
     c.verb = MusicCommand::Verb::Open;
     c.path = rest.substr(6, close - 6);
     std::istringstream tail(rest.substr(close + 1));

@@ -10,6 +10,7 @@
 #include "platform/midi_length.h"
 #include "platform/music_command.h"
 #include "platform/quiet_stderr.h"
+#include "platform/regular_file.h"
 #include "platform/sound_font.h"
 
 namespace platform {
@@ -18,6 +19,8 @@ namespace {
 
 constexpr const char* kAlias = "MIDI";
 constexpr int kEffectChannel = 0;
+// No music or effect of the game comes near this; a larger file is taken as damaged.
+constexpr size_t kLargestSoundFile = 64 << 20;
 
 // Opens the audio device; on failure returns SDL's reason.
 bool OpenDevice(std::string* reason) {
@@ -60,7 +63,14 @@ SdlAudio::SdlAudio(const std::filesystem::path& soundFont) {
     }
     return;
   }
+  std::string why;
+  if (!LooksLikeSoundFont(font, &why)) {
+    std::cerr << "korvela: the SoundFont " << font << " cannot be loaded (" << why
+              << "); the music is silent\n";
+    return;
+  }
   Mix_SetSoundFonts(font.c_str());
+  soundFont_ = font;
   musicPossible_ = true;
 }
 
@@ -108,8 +118,29 @@ std::string SdlAudio::SendMusicCommand(std::string_view command) {
   using Verb = MusicCommand::Verb;
   if (c->verb == Verb::Open) {
     if (music_) return "";  // the alias is taken until it is closed
-    music_ = Mix_LoadMUS(c->path.c_str());
-    length_ = MidiFileLengthMs(c->path);
+    if (!ReadSoundFile(c->path, &musicBytes_)) return "";
+    // Only a standard MIDI file reaches the synthesiser, which would take anything else and
+    // fail later, or worse.
+    length_ = MidiLengthMs(musicBytes_);
+    if (!length_) {
+      SayOnce(c->path, "not a standard MIDI file");
+      musicBytes_.clear();
+      return "";
+    }
+    {
+      QuietStderr quiet;  // the synthesiser's own warnings
+      music_ = Mix_LoadMUS_RW(
+          SDL_RWFromConstMem(musicBytes_.data(), static_cast<int>(musicBytes_.size())), 1);
+    }
+    if (!music_) {
+      // A sound MIDI file that still cannot be loaded points at the SoundFont: one line, and
+      // the music stays silent from then on.
+      std::cerr << "korvela: the SoundFont " << soundFont_ << " cannot be loaded ("
+                << Mix_GetError() << "); the music is silent\n";
+      musicPossible_ = false;
+      musicBytes_.clear();
+      return "";
+    }
     track_ = Track::AtStart;
     return "";
   }
@@ -121,6 +152,7 @@ std::string SdlAudio::SendMusicCommand(std::string_view command) {
       Mix_ResumeMusic();
       Mix_FreeMusic(music_);
       music_ = nullptr;
+      musicBytes_.clear();
       return "";
     case Verb::Play:
       if (track_ == Track::AtStart) PlayFromStart();
@@ -158,8 +190,36 @@ void SdlAudio::SetVolumes(int music, int effects) {
 void SdlAudio::PlaySound(const std::filesystem::path& wav) {
   if (!deviceOpen_) return;
   auto [it, fresh] = effects_.try_emplace(wav.string(), nullptr);
-  if (fresh) it->second = Mix_LoadWAV(it->first.c_str());
+  std::string bytes;
+  if (fresh && ReadSoundFile(wav, &bytes)) {
+    it->second =
+        Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+    if (!it->second) SayOnce(wav, Mix_GetError());
+  }
   if (it->second) Mix_PlayChannel(kEffectChannel, it->second, 0);
+}
+
+bool SdlAudio::ReadSoundFile(const std::filesystem::path& path, std::string* bytes) {
+  FileBytes file = ReadRegularFile(path, kLargestSoundFile + 1);
+  // A missing file is silent, as the game has always been without its sounds; anything else
+  // there is worth a line.
+  if (file.problem == FileBytes::Problem::Missing) return false;
+  if (!file.Ok()) {
+    SayOnce(path, file.why);
+    return false;
+  }
+  if (file.bytes.size() > kLargestSoundFile) {
+    SayOnce(path, "the file is larger than any sound of the game");
+    return false;
+  }
+  *bytes = std::move(file.bytes);
+  return true;
+}
+
+void SdlAudio::SayOnce(const std::filesystem::path& path, std::string_view why) {
+  if (!told_.insert(path.string()).second) return;
+  std::cerr << "korvela: the sound " << path.string() << " cannot be played (" << why
+            << "); it stays silent\n";
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 struct Mix_Chunk;
 struct _Mix_Music;
@@ -29,7 +30,8 @@ class SdlAudio {
   // "stopped" to a status query of an open track; "" to everything else and to any command
   // about an alias with nothing open under it.
   std::string SendMusicCommand(std::string_view command);
-  // Starts the effect on channel 0; a missing or unreadable file is silent.
+  // Starts the effect on channel 0; a missing or unreadable file is silent (an unreadable or
+  // damaged one is named once on stderr).
   void PlaySound(const std::filesystem::path& wav);
   // Volumes 0..100 of the music and of the effects.
   void SetVolumes(int music, int effects);
@@ -40,10 +42,17 @@ class SdlAudio {
   void NoteEnd();
   void PlayFromStart();
   void Resume();
+  // Reads a music or effect file whole; false (having said why, unless it is just missing) when
+  // it is not a regular file of a sensible size.
+  bool ReadSoundFile(const std::filesystem::path& path, std::string* bytes);
+  // One line on stderr the first time a file fails.
+  void SayOnce(const std::filesystem::path& path, std::string_view why);
 
   bool deviceOpen_ = false;
-  bool musicPossible_ = false;   // the device is open and a SoundFont was found
+  bool musicPossible_ = false;  // the device is open and a SoundFont was found
+  std::filesystem::path soundFont_;
   _Mix_Music* music_ = nullptr;  // the track open under the alias
+  std::string musicBytes_;       // its file, which the mixer reads from while it is open
   Track track_ = Track::AtStart;
   // The track's playing time from its MIDI events. The synthesiser goes on sounding the last
   // notes' release after it, but the device counts the track as ended at its last event.
@@ -51,6 +60,7 @@ class SdlAudio {
   uint64_t startedAt_ = 0;  // clock time at which the track's start played (while Playing)
   uint64_t position_ = 0;   // where a stopped track stands (while Paused)
   std::unordered_map<std::string, Mix_Chunk*> effects_;  // loaded once; null when unreadable
+  std::unordered_set<std::string> told_;                 // files already named on stderr
 };
 
 }  // namespace platform

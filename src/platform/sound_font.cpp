@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/regular_file.h"
+
 namespace platform {
 
 namespace {
@@ -96,6 +98,20 @@ fs::path FindSoundFont(const fs::path& chosen, std::string_view envList,
     }
   }
   return best;
+}
+
+bool LooksLikeSoundFont(const fs::path& file, std::string* why) {
+  const FileBytes head = ReadRegularFile(file, 12);
+  if (!head.Ok()) {
+    *why = head.why;
+    return false;
+  }
+  if (head.bytes.size() < 12 || head.bytes.substr(0, 4) != "RIFF" ||
+      head.bytes.substr(8, 4) != "sfbk") {
+    *why = "not a SoundFont file";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 // tested on a folder tree of its own.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,5 +24,9 @@ std::vector<std::filesystem::path> UsualSoundFontFolders();
 // A named SoundFont that does not exist gives an empty path, not a substitute.
 std::filesystem::path FindSoundFont(const std::filesystem::path& chosen, std::string_view envList,
                                     const std::vector<std::filesystem::path>& folders);
+
+// Whether the file starts as a SoundFont does (a RIFF file of form "sfbk"); when not, *why says
+// what is wrong. The synthesiser would otherwise only print warnings of its own at every song.
+bool LooksLikeSoundFont(const std::filesystem::path& file, std::string* why);
 
 }  // namespace platform

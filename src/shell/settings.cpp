@@ -150,11 +150,14 @@ const Row* FindRow(const std::string& section, const std::string& key) {
 }
 
 // inih reads the text line by line through this reader, which counts the lines so that a
-// problem can be named with its line number.
+// problem can be named with its line number. inih's line buffer holds kLongestLine characters
+// and the newline; a longer line would reach it in pieces, each read as a line of its own (the
+// tail of a long folder name taken as a setting), so such a line is named and skipped whole.
+constexpr size_t kLongestLine = INI_MAX_LINE - 2;
+
 struct ParseState {
   std::string_view rest;
   int line = 0;  // the line being read, counted from 1
-  bool atLineStart = true;
   Settings* settings = nullptr;
   std::vector<std::string>* problems = nullptr;
 };
@@ -164,13 +167,16 @@ char* ReadLine(char* buffer, int size, void* stream) {
   if (st->rest.empty() || size < 2) return nullptr;
   size_t n = st->rest.find('\n');
   n = n == std::string_view::npos ? st->rest.size() : n + 1;
-  // A line longer than the buffer continues in the next read, as fgets would; inih sees it as
-  // one line and the count stays right once the newline arrives.
-  n = std::min(n, static_cast<size_t>(size - 1));
+  ++st->line;
+  if (n > static_cast<size_t>(size - 1)) {
+    st->problems->push_back("line " + std::to_string(st->line) + ": longer than " +
+                            std::to_string(size - 2) + " characters; skipped");
+    st->rest.remove_prefix(n);
+    std::strcpy(buffer, "\n");
+    return buffer;
+  }
   std::memcpy(buffer, st->rest.data(), n);
   buffer[n] = '\0';
-  if (st->atLineStart) ++st->line;
-  st->atLineStart = buffer[n - 1] == '\n';
   st->rest.remove_prefix(n);
   return buffer;
 }
@@ -237,16 +243,24 @@ bool ApplySetting(Settings* s, const SettingValue& v, std::string* why) {
     return false;
   }
   std::string reason;
-  if (!row->set(*s, v.value, &reason)) {
+  Settings changed = *s;
+  if (!row->set(changed, v.value, &reason)) {
     *why = v.key + " = " + v.value + ": " + reason;
     return false;
   }
+  // The file must be able to hold what it is given, or the next read would lose it.
+  if (row->key.size() + 3 + row->get(changed).size() > kLongestLine) {
+    *why = v.key + ": too long for the settings file (a line holds " +
+           std::to_string(kLongestLine) + " characters)";
+    return false;
+  }
+  *s = std::move(changed);
   return true;
 }
 
 Settings ParseSettings(std::string_view text, std::vector<std::string>* problems) {
   Settings s;
-  ParseState st{text, 0, true, &s, problems};
+  ParseState st{text, 0, &s, problems};
   const int firstBad = ini_parse_stream(ReadLine, &st, OnValue, &st);
   // inih answers only the first line it could not read at all (no "=", an unclosed section).
   if (firstBad > 0) {

@@ -5,6 +5,7 @@
 
 #include "game/fatal.h"
 #include "platform/image_io.h"
+#include "platform/regular_file.h"
 
 namespace korvela {
 
@@ -37,22 +38,28 @@ void LoadSheets(Game& g) {
   for (const SheetFile& sheet : kSheets) {
     const std::filesystem::path path = g.AssetDir / sheet.file;
     const std::string expected = SizeText(sheet.width, sheet.height);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    const platform::FileBytes file = platform::ReadRegularFile(path, platform::kLargestPngFile + 1);
+    if (file.problem == platform::FileBytes::Problem::Missing) {
       FatalError(g, "picture sheet not found: " + path.string() + " (expected a PNG of " +
                         expected + " pixels)");
     }
+    const auto unreadable = [&](const std::string& why) {
+      FatalError(g, "picture sheet " + path.string() + " cannot be read (expected a PNG of " +
+                        expected + " pixels): " + why);
+    };
+    if (!file.Ok()) unreadable(file.why);
+    if (file.bytes.size() > platform::kLargestPngFile) unreadable("the file is too large");
+    // The size comes from the header, before anything is decoded: a damaged or wrong sheet
+    // could otherwise ask for gigabytes.
+    const auto size = platform::PngHeaderSize(file.bytes);
+    if (!size) unreadable("not a PNG file");
+    if (size->width != sheet.width || size->height != sheet.height) {
+      FatalError(g, "picture sheet " + path.string() + " is " +
+                        SizeText(size->width, size->height) + " pixels, expected " + expected);
+    }
     Surface picture;
     std::string error;
-    if (!platform::LoadPng(path, &picture, &error)) {
-      FatalError(g, "picture sheet " + path.string() + " cannot be read (expected a PNG of " +
-                        expected + " pixels): " + error);
-    }
-    if (picture.Width() != sheet.width || picture.Height() != sheet.height) {
-      FatalError(g, "picture sheet " + path.string() + " is " +
-                        SizeText(picture.Width(), picture.Height()) + " pixels, expected " +
-                        expected);
-    }
+    if (!platform::DecodePng(file.bytes, &picture, &error)) unreadable(error);
     Surface& target = g.*sheet.surface;
     if (sheet.copyIntoPlace) {
       if (target.Empty()) target = Surface(g.ScreenWidth + 4, g.ScreenHeight + 4);

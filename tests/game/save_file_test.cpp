@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "support/data_folder.h"
+#include "support/odd_files.h"
 #include "support/test_game.h"
 
 namespace korvela {
@@ -35,6 +38,16 @@ PlayerRecord KnownRecord() {
   p.WeaponX = 2;
   p.WeaponC = 3;
   for (size_t i = 0; i < p.StoryFlags.size(); ++i) p.StoryFlags[i] = static_cast<uint8_t>(0xA0 + i);
+  return p;
+}
+
+PlayerRecord NewGameRecord() {
+  PlayerRecord p;
+  p.PlayerLevel = 1;
+  p.NextExp = 100;
+  p.PlayerHp = p.PlayerMp = p.PlayerMaxMp = 50;
+  p.PlayerStr = p.PlayerDex = p.PlayerInt = 50;
+  p.SelectCode = 1;
   return p;
 }
 
@@ -84,6 +97,8 @@ struct SaveFileTest : ::testing::Test {
 
 TEST_F(SaveFileTest, SavedGameLoadsWithItsValues) {
   g.Player = KnownRecord();
+  g.Player.NextExp = 150;  // the known record's -2 and -3.25 are no game's values
+  g.Player.PlayerInt = 60.25f;
   g.Player.Reserved = 0x7777;  // whatever it held, the save stores 0
   g.Player.PlayerExp = 5000;
   g.Player.PlayerHp = 0.5f;
@@ -158,11 +173,99 @@ TEST_F(SaveFileTest, MissingOrShortFilesAreNotRead) {
   EXPECT_EQ(EncodePlayerRecord(p), EncodePlayerRecord(KnownRecord()));  // left unchanged
 
   // A longer file gives its first 66 bytes.
-  std::vector<uint8_t> longer(80, 0);
-  longer[2] = 12;
+  PlayerRecord saved = NewGameRecord();
+  saved.PlayerLevel = 12;
+  const SaveImage image = EncodePlayerRecord(saved);
+  std::vector<uint8_t> longer(image.begin(), image.end());
+  longer.resize(80, 0xFF);
   WriteBytes(SavePath(), longer);
   ASSERT_TRUE(ReadSaveFile(SavePath(), &p, &why)) << why;
   EXPECT_EQ(p.PlayerLevel, 12);
+}
+
+// A damaged or hand-broken record is refused, naming the field, instead of making the heroine
+// immortal (NaN HP), dividing by zero (DEX below 10) or overflowing conversions (huge values).
+TEST_F(SaveFileTest, RecordsTheGameCannotPlayOnAreRefusedNamingTheField) {
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  struct Case {
+    const char* field;
+    void (*breakIt)(PlayerRecord&);
+  };
+  const Case cases[] = {
+      {"PlayerHp", [](PlayerRecord& p) { p.PlayerHp = kNaN; }},
+      {"PlayerHp", [](PlayerRecord& p) { p.PlayerHp = kInf; }},
+      {"PlayerMp", [](PlayerRecord& p) { p.PlayerMp = -kInf; }},
+      {"PlayerMaxMp", [](PlayerRecord& p) { p.PlayerMaxMp = -1; }},
+      {"PlayerStr", [](PlayerRecord& p) { p.PlayerStr = kNaN; }},
+      {"PlayerDex", [](PlayerRecord& p) { p.PlayerDex = 9.5f; }},
+      {"PlayerInt", [](PlayerRecord& p) { p.PlayerInt = 1e30f; }},
+      {"PlayerLevel", [](PlayerRecord& p) { p.PlayerLevel = 0; }},
+      {"NextExp", [](PlayerRecord& p) { p.NextExp = -100; }},
+  };
+  for (const Case& c : cases) {
+    PlayerRecord bad = NewGameRecord();
+    c.breakIt(bad);
+    std::string why;
+    ASSERT_TRUE(WriteSaveFile(SavePath(), bad, &why)) << why;
+    PlayerRecord p = KnownRecord();
+    EXPECT_FALSE(ReadSaveFile(SavePath(), &p, &why)) << c.field;
+    EXPECT_EQ(why.rfind(c.field, 0), 0u) << why;
+    EXPECT_EQ(EncodePlayerRecord(p), EncodePlayerRecord(KnownRecord())) << c.field;
+  }
+}
+
+TEST_F(SaveFileTest, HandEditedRecordsWithinTheGamesRangesLoadAsTheyAre) {
+  const std::vector<void (*)(PlayerRecord&)> edits = {
+      [](PlayerRecord& p) { p.PlayerExp = 5000, p.PlayerHp = 0.5f, p.StoryFlags[7] = 2; },
+      [](PlayerRecord& p) { p.PlayerDex = 250, p.PlayerMaxMp = p.PlayerMp = 100; },
+      [](PlayerRecord& p) { p.PlayerStr = p.PlayerDex = p.PlayerInt = 10; },
+      [](PlayerRecord& p) { p.PlayerHp = 1e6f, p.PlayerStr = 1e6f, p.PlayerLevel = 32767; },
+      [](PlayerRecord& p) { p.PlayerHp = -20, p.PlayerMp = 0, p.PlayerMaxMp = 0; },
+      [](PlayerRecord& p) { p.WeaponX = 200, p.Facing = -7, p.StoryFlags[20] = 255; },
+  };
+  for (size_t i = 0; i < edits.size(); ++i) {
+    PlayerRecord edited = NewGameRecord();
+    edits[i](edited);
+    std::string why;
+    ASSERT_TRUE(WriteSaveFile(SavePath(), edited, &why)) << why;
+    PlayerRecord p;
+    EXPECT_TRUE(ReadSaveFile(SavePath(), &p, &why)) << i << ": " << why;
+    EXPECT_EQ(EncodePlayerRecord(p), EncodePlayerRecord(edited)) << i;
+  }
+}
+
+TEST_F(SaveFileTest, OnlyARegularFileIsReadAsASave) {
+  for (const auto& c : testing::OddFiles()) {
+    TempDir fresh;
+    const auto path = testing::MakeOddFile(fresh.Path() / "SaveData.DAT", c.kind);
+    PlayerRecord p;
+    std::string why;
+    EXPECT_FALSE(ReadSaveFile(path, &p, &why)) << c.name;
+    EXPECT_NE(why.find(c.because), std::string::npos) << c.name << ": " << why;
+  }
+}
+
+// Whatever stands at the temporary file's name (a link planted there, the leftover of a save
+// that was cut off) is replaced, never written through.
+TEST_F(SaveFileTest, SavingNeverWritesThroughWhatStandsAtTheTemporaryName) {
+  const auto temp = g.DataDir / "SaveData.DAT.tmp";
+  const auto elsewhere = dir.Path() / "precious.txt";
+  testing::WriteFile(elsewhere, "not a save");
+  std::filesystem::create_symlink(elsewhere, temp);
+  g.Player = NewGameRecord();
+  ASSERT_TRUE(SaveGame(g));
+  EXPECT_EQ(ReadBytes(elsewhere),
+            std::vector<uint8_t>({'n', 'o', 't', ' ', 'a', ' ', 's', 'a', 'v', 'e'}));
+  EXPECT_FALSE(std::filesystem::is_symlink(SavePath()));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temp)));
+
+  testing::WriteFile(temp, std::string(1000, 'x'));  // a save cut off half way
+  g.Player.PlayerLevel = 7;
+  ASSERT_TRUE(SaveGame(g));
+  EXPECT_EQ(ReadBytes(SavePath()).size(), kSaveFileBytes);
+  EXPECT_EQ(ReadBytes(SavePath())[2], 7);
+  EXPECT_FALSE(std::filesystem::exists(temp));
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 
 #include "game/fatal.h"
 #include "map/shift_jis.h"
 #include "support/data_folder.h"
+#include "support/odd_files.h"
 #include "support/test_game.h"
 
 namespace korvela {
@@ -195,6 +197,59 @@ TEST_F(MapLoaderTest, ASizeFieldNoViewCanWrapOverIsRefused) {
     EXPECT_NE(message.find("MAP(01).PRO"), std::string::npos) << message;
     EXPECT_NE(message.find(std::to_string(size)), std::string::npos) << message;
   }
+}
+
+TEST_F(MapLoaderTest, AnythingButARegularFileStopsTheGameSayingWhatItIs) {
+  const std::string notSet = Padded(std::string(kNotSetName));
+  for (const auto& c : testing::OddFiles()) {
+    SCOPED_TRACE(c.name);
+    TempDir fresh;
+    t.g.DataDir = fresh.Path();
+    // The map file itself.
+    std::string name = "01";
+    if (c.kind == testing::OddFile::NameTooLong) {
+      name = std::string(300, '1');
+    } else {
+      testing::MakeOddFile(fresh.Path() / MapFileName(name), c.kind);
+    }
+    std::string message = FailingLoad(name);
+    EXPECT_NE(message.find("MAP(" + name.substr(0, 10)), std::string::npos) << message;
+    EXPECT_NE(message.find(c.because), std::string::npos) << message;
+    if (c.kind == testing::OddFile::NameTooLong) continue;  // a 20-byte field holds no such name
+    // A layer file the map names.
+    WriteMapFile(fresh.Path(), "02", 15, {Padded("L1.DAT"), notSet, notSet});
+    testing::MakeOddFile(fresh.Path() / "L1.DAT", c.kind);
+    message = FailingLoad("02");
+    EXPECT_NE(message.find("L1.DAT"), std::string::npos) << message;
+    EXPECT_NE(message.find(c.because), std::string::npos) << message;
+  }
+}
+
+TEST_F(MapLoaderTest, NamesThatLeaveTheDataFolderAreRefused) {
+  const std::string notSet = Padded(std::string(kNotSetName));
+  WriteBytes(dir.Path() / "L1.DAT", Pattern(256, 0));
+  for (const char* name : {"/etc/passwd", "../L1.DAT", "a/../L1.DAT", "..", "a\\b"}) {
+    SCOPED_TRACE(name);
+    WriteMapFile(dir.Path(), "01", 15, {notSet, notSet, Padded(name)});
+    const std::string message = FailingLoad("01");
+    EXPECT_NE(message.find("データフォルダの外"), std::string::npos) << message;
+    EXPECT_NE(message.find(name), std::string::npos) << message;
+  }
+}
+
+TEST_F(MapLoaderTest, AHugeLayerFileIsReadOnlyAsFarAsTheMapNeeds) {
+  const std::string notSet = Padded(std::string(kNotSetName));
+  WriteMapFile(dir.Path(), "01", 255, {Padded("BIG.DAT"), notSet, notSet});
+  // 3 GB, sparse: it costs no disk, but reading it whole would cost seconds and gigabytes.
+  const auto big = dir.Path() / "BIG.DAT";
+  WriteBytes(big, Pattern(100, 3));
+  std::filesystem::resize_file(big, 3ull << 30);
+  const auto started = std::chrono::steady_clock::now();
+  LoadMap(t.g, "01");
+  const auto took = std::chrono::steady_clock::now() - started;
+  EXPECT_LT(took, std::chrono::seconds(1));
+  EXPECT_EQ(t.g.MapLayer1(99, 0), Pattern(100, 3)[99]);
+  EXPECT_EQ(t.g.MapLayer1(255, 255), 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "event_codes.h"
@@ -225,6 +226,70 @@ TEST_F(MapcTest, BadMapsAreRejectedNamingFileLayerAndCell) {
   expectFault({"no tile layer named \"events\""});
   map["tilesets"][1]["source"] = "events.tsx";
   expectFault({"XML"});
+}
+
+// Sources of the wrong shape, which once escaped as uncaught JSON type errors or were wrapped
+// into other numbers: each is a SourceError naming the file and what is wrong.
+TEST_F(MapcTest, MalformedSourcesAreRejectedNotAbortedOrWrapped) {
+  std::filesystem::create_directory(dir.Path() / "folder.tsj");
+  const json good = map;
+  struct Case {
+    const char* said;
+    std::function<void(json&)> breakIt;
+  };
+  const Case cases[] = {
+      {"\"properties\" must be a list", [](json& m) { m["properties"] = 5; }},
+      {"\"properties\" must be a list",
+       [](json& m) {
+         m["properties"] = {{"name", "mode"}};
+       }},
+      {"\"properties\" must be a list", [](json& m) { m["properties"] = "name"; }},
+      {"\"properties\" must be a list of objects",
+       [](json& m) {
+         m["properties"] = {1, 2};
+       }},
+      {"\"name\" must be text", [](json& m) { m["properties"][0]["name"] = 7; }},
+      {"infinite", [](json& m) { m["infinite"] = "no"; }},
+      {"\"orientation\" must be text", [](json& m) { m["orientation"] = 7; }},
+      {"\"layers\" must be a list", [](json& m) { m["layers"] = 5; }},
+      {"\"layers\" must be a list of objects", [](json& m) { m["layers"] = {5}; }},
+      {"\"type\" must be text", [](json& m) { m["layers"][0]["type"] = 3; }},
+      {"\"name\" must be text", [](json& m) { m["layers"][0]["name"] = 3; }},
+      {"\"encoding\" must be text",
+       [](json& m) { m["layers"][0]["data"] = "AAAA", m["layers"][0]["encoding"] = 5; }},
+      {"\"compression\" must be text",
+       [](json& m) {
+         m["layers"][0]["data"] = "AAAA", m["layers"][0]["encoding"] = "base64";
+         m["layers"][0]["compression"] = 0;
+       }},
+      {"it is a folder", [](json& m) { m["tilesets"][1]["source"] = "folder.tsj"; }},
+      {"\"width\" must be a whole number", [](json& m) { m["width"] = 4294967300u; }},
+      {"\"width\" must be a whole number", [](json& m) { m["width"] = 4.9; }},
+      {"\"width\" must be a whole number", [](json& m) { m["width"] = 1e300; }},
+      {"cell data must be whole numbers", [](json& m) { m["layers"][0]["data"][0] = 4294967297u; }},
+      {"\"firstgid\" must be a whole number", [](json& m) { m["tilesets"][0]["firstgid"] = -1; }},
+      {"property \"mode\"", [](json& m) { m["properties"][1]["value"] = 4294967298u; }},
+      // Ten characters: "0123456789_LAYER1.DAT" no longer fits the map file's 20-byte field.
+      {"1 to 9 letters", [](json& m) { m["properties"][0]["value"] = "0123456789"; }},
+  };
+  for (const Case& c : cases) {
+    map = good;
+    c.breakIt(map);
+    const std::string message = Fault();
+    EXPECT_NE(message.find(c.said), std::string::npos) << c.said << " in " << message;
+  }
+  // Nine characters still fit.
+  map = good;
+  map["properties"][0]["value"] = "012345678";
+  EXPECT_EQ(ReadTiledMap(Save()).name, "012345678");
+
+  // Search texts that are a folder.
+  try {
+    ReadSearchTexts(dir.Path());
+    ADD_FAILURE() << "a folder was read as texts";
+  } catch (const SourceError& e) {
+    EXPECT_NE(std::string(e.what()).find("it is a folder"), std::string::npos) << e.what();
+  }
 }
 
 TEST_F(MapcTest, BadTextsAreRejectedNamingLineAndText) {

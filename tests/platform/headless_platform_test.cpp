@@ -24,6 +24,12 @@ TEST(MidiLength, FollowsTempoAndRejectsOtherFiles) {
   std::string cut = TinyMidi(4);
   cut.resize(cut.size() - 10);
   EXPECT_FALSE(MidiLengthMs(cut));
+  // One tick per quarter at the slowest tempo and the longest gap: about 140 years, more than
+  // 32 bits of milliseconds hold.
+  const std::string track("\x00\xFF\x51\x03\xFF\xFF\xFF\xFF\xFF\xFF\x7F\xFF\x2F\x00", 14);
+  const std::string longest = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x01MTrk\0\0\0", 21) +
+                              static_cast<char>(track.size()) + track;
+  EXPECT_EQ(MidiLengthMs(longest), 0xFFFFFFFFu);
 }
 
 TEST(HeadlessPlatform, ScriptedKeysArriveOnTheVirtualClock) {

@@ -31,12 +31,53 @@ TEST(InputScript, RejectsBadLinesNamingTheLine) {
   }
 }
 
+TEST(InputScript, ShowsABadLineQuotedShortAndHarmless) {
+  struct Case {
+    std::string line;
+    std::string shown;  // what the message must hold
+    size_t longest;     // and its largest size
+  };
+  const Case cases[] = {
+      {"10 down \x1b[2J\x07", "\"10 down \\x1B[2J\\x07\"", 200},
+      {"10 down " + std::string(10 << 20, 'A'), "(10485768 bytes, cut short)", 200},
+      {"10 \"down\" Up", "\"10 \\\"down\\\" Up\"", 200},
+      // A cut never splits a character: 60 bytes would end inside the 16th あ.
+      {"1 down " + std::string(7, 'x') +
+           [] {
+             std::string a;
+             for (int i = 0; i < 30; ++i) a += "あ";
+             return a;
+           }(),
+       std::string(7, 'x') + "あああああああああああああああ\"", 200},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    EXPECT_FALSE(ParseInputScript(c.line, &error));
+    EXPECT_NE(error.find(c.shown), std::string::npos) << error;
+    EXPECT_LE(error.size(), c.longest) << error.substr(0, 300);
+  }
+}
+
+TEST(InputScript, AByteOrderMarkIsNotPartOfTheFirstLine) {
+  std::string error;
+  const auto events = ParseInputScript(
+      "\xEF\xBB\xBF"
+      "100 down Space\n",
+      &error);
+  ASSERT_TRUE(events) << error;
+  EXPECT_EQ(events->at(0).ms, 100u);
+}
+
 TEST(MusicCommands, UnderstandsTheGamesCommandStrings) {
   const auto open = ParseMusicCommand("open \"/game/Sound/Stones 2.mid\" alias MIDI");
   ASSERT_TRUE(open);
   EXPECT_EQ(open->verb, MusicCommand::Verb::Open);
   EXPECT_EQ(open->path, "/game/Sound/Stones 2.mid");
   EXPECT_EQ(open->alias, "MIDI");
+  // A data folder whose name holds a quote.
+  const auto quoted = ParseMusicCommand("open \"/home/a\"b/Sound/x.mid\" alias MIDI");
+  ASSERT_TRUE(quoted);
+  EXPECT_EQ(quoted->path, "/home/a\"b/Sound/x.mid");
   using V = MusicCommand::Verb;
   const std::pair<const char*, V> known[] = {
       {"close MIDI notify", V::Close},        {"play MIDI notify", V::Play},

@@ -53,6 +53,33 @@ TEST(Settings, BrokenLinesAreNamedAndKeepTheirDefaults) {
   EXPECT_EQ(problems[3].rfind("line 4: not a setting", 0), 0u) << problems[3];
 }
 
+// A line longer than the reader's buffer is named and skipped whole: its tail is never read as
+// a setting of its own. A value the file could not hold back is refused, so what the game writes
+// reads as what it was given.
+TEST(Settings, OverlongLinesAndValuesAreRefusedWhole) {
+  const std::string tail = "scale=4";
+  const std::string text =
+      "[folders]\nsave_dir=/" + std::string(200, 'a') + tail + "\n[window]\nfullscreen = true\n";
+  std::vector<std::string> problems;
+  Settings s = ParseSettings(text, &problems);
+  EXPECT_EQ(s.scale, 2);
+  EXPECT_EQ(s.saveDir, "");
+  EXPECT_TRUE(s.fullscreen);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "line 2: longer than 198 characters; skipped");
+
+  // A value that fits its line when read but not once written with spaces and quotes.
+  const std::string longest = std::string(189, 'b');
+  s = ParseSettings("[folders]\nsave_dir=" + longest + "\n", &problems);
+  EXPECT_EQ(s.saveDir, "");
+  EXPECT_EQ(problems.back().rfind("line 2: save_dir: too long for the settings file", 0), 0u);
+  std::string why;
+  EXPECT_TRUE(ApplySetting(&s, {"folders", "save_dir", longest.substr(0, 180)}, &why));
+  problems.clear();
+  EXPECT_EQ(ParseSettings(FormatSettings(s), &problems).saveDir, longest.substr(0, 180));
+  EXPECT_TRUE(problems.empty());
+}
+
 // The first run writes the defaults with comments; a later run reads what the player edited;
 // a folder where the file should be gives the defaults and a message, never a crash.
 TEST(Settings, TheFileIsCreatedThenRead) {

@@ -16,6 +16,7 @@
 
 #include "game/fatal.h"
 #include "platform/image_io.h"
+#include "support/odd_files.h"
 #include "support/test_game.h"
 
 namespace korvela {
@@ -115,12 +116,45 @@ TEST(Sheets, AWronglySizedOrBrokenSheetStopsTheProgramNamingIt) {
   EXPECT_NE(message.find("Enemy.png"), std::string::npos) << message;
   EXPECT_NE(message.find("10 x 20"), std::string::npos) << message;
   EXPECT_NE(message.find("965 x 515"), std::string::npos) << message;
+}
 
-  fs::remove(assets.Dir() / "Enemy.png");
-  { std::ofstream(assets.Dir() / "Enemy.png") << "not a picture"; }
-  TestGame t2;
-  message = LoadFailure(assets.Dir(), t2);
-  EXPECT_NE(message.find("Enemy.png"), std::string::npos) << message;
+// The header of a PNG of the given size, and nothing of its pixels.
+std::string PngHeaderOnly(uint32_t width, uint32_t height) {
+  std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+  for (uint32_t v : {width, height}) {
+    for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(v >> shift);
+  }
+  return bytes + std::string("\x08\x02\0\0\0", 5) + "crc!";
+}
+
+// Each is refused before anything is decoded: a huge one would take gigabytes or crash the
+// decoder, a FIFO would hang it.
+TEST(Sheets, ASheetThatIsNoPictureOfItsSizeIsRefusedBeforeDecoding) {
+  struct Case {
+    const char* name;
+    std::function<void(const fs::path&)> make;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"30000 x 30000", [](const fs::path& p) { std::ofstream(p) << PngHeaderOnly(30000, 30000); },
+       "is 30000 x 30000 pixels, expected 965 x 515"},
+      {"right size, no pixels",
+       [](const fs::path& p) { std::ofstream(p) << PngHeaderOnly(965, 515); }, "cannot be read"},
+      {"text", [](const fs::path& p) { std::ofstream(p) << "not a picture"; }, "not a PNG file"},
+      {"folder", [](const fs::path& p) { testing::MakeOddFile(p, testing::OddFile::Folder); },
+       "folder"},
+      {"FIFO", [](const fs::path& p) { testing::MakeOddFile(p, testing::OddFile::Fifo); }, "FIFO"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AssetCopy assets;
+    fs::remove(assets.Dir() / "Enemy.png");
+    c.make(assets.Dir() / "Enemy.png");
+    TestGame t;
+    const std::string message = LoadFailure(assets.Dir(), t);
+    EXPECT_NE(message.find("Enemy.png"), std::string::npos) << message;
+    EXPECT_NE(message.find(c.said), std::string::npos) << message;
+  }
 }
 
 // Every masked cell the drawing routines name, family by family: frames of one figure, the

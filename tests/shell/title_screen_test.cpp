@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 #include "game/save_file.h"
 #include "platform/font.h"
 #include "platform/image_io.h"
 #include "shell/frame_loop.h"
 #include "support/data_folder.h"
+#include "support/odd_files.h"
 #include "support/test_game.h"
 
 namespace korvela {
@@ -120,7 +124,9 @@ TEST_F(TitleTest, TappedKeyBeforeTheTitleIsDiscardedAndContinueResumesTheSave) {
   PlayerRecord saved;
   saved.PlayerLevel = 12;
   saved.PlayerExp = 5000;
+  saved.NextExp = 6000;
   saved.PlayerHp = 0.5f;
+  saved.PlayerStr = saved.PlayerDex = saved.PlayerInt = 50;
   saved.StoryFlags[7] = 2;
   saved.PlayerX = 3;
   saved.Facing = 1;
@@ -200,17 +206,44 @@ TEST_F(TitleTest, ContinueWithoutASaveStaysOnTheTitle) {
   }
 }
 
-TEST_F(TitleTest, ShortSaveFileIsNotContinued) {
-  platform::HeadlessOptions options;
-  options.input = Script("100 down C\n150 up C\n3000 down Space\n");
-  Start(std::move(options));
-  testing::WriteBytes(g->DataDir / "SaveData.DAT", std::vector<uint8_t>(10, 0));
-  ::testing::internal::CaptureStderr();
-  TitleScreen(*g);
-  const std::string said = ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(g->MapName, "01");
-  EXPECT_FALSE(Played("Tavern03.mid"));
-  EXPECT_NE(said.find("10 bytes"), std::string::npos) << said;
+// A save file the game cannot use leaves the title as it was, with the reason on stderr.
+TEST_F(TitleTest, UnusableSaveFilesAreNotContinued) {
+  PlayerRecord immortal;
+  immortal.PlayerLevel = 1;
+  immortal.NextExp = 100;
+  immortal.PlayerStr = immortal.PlayerDex = immortal.PlayerInt = 50;
+  immortal.PlayerHp = std::numeric_limits<float>::quiet_NaN();
+  const SaveImage image = EncodePlayerRecord(immortal);
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"short", [](const auto& path) { testing::WriteBytes(path, std::vector<uint8_t>(10, 0)); },
+       "10 bytes"},
+      {"NaN HP",
+       [&](const auto& path) {
+         testing::WriteBytes(path, {image.begin(), image.end()});
+       },
+       "PlayerHp is nan"},
+      {"FIFO", [](const auto& path) { testing::MakeOddFile(path, testing::OddFile::Fifo); },
+       "FIFO"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform::HeadlessOptions options;
+    options.input = Script("100 down C\n150 up C\n3000 down Space\n");
+    Start(std::move(options));
+    std::filesystem::remove(g->DataDir / "SaveData.DAT");
+    c.make(g->DataDir / "SaveData.DAT");
+    ::testing::internal::CaptureStderr();
+    TitleScreen(*g);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(g->MapName, "01");
+    EXPECT_FALSE(Played("Tavern03.mid"));
+    EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+  }
 }
 
 }  // namespace

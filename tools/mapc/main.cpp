@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.size() < 2 || args[0] != "--out") return Usage();
-  try {
-    std::set<std::string> names;
-    for (size_t i = 2; i < args.size(); ++i) {
+  std::set<std::string> names;
+  for (size_t i = 2; i < args.size(); ++i) {
+    try {
       const mapc::CompiledMap map = mapc::ReadTiledMap(args[i]);
       if (!names.insert(map.name).second) {
         throw mapc::SourceError(args[i] + ": another map is also named \"" + map.name + "\"");
@@ -45,10 +45,14 @@ int main(int argc, char** argv) {
       std::optional<mapc::TextRecords> texts;
       if (map.texts) texts = mapc::ReadSearchTexts(*map.texts);
       mapc::WriteMapFiles(args[1], map, texts);
+    } catch (const mapc::SourceError& e) {
+      std::cerr << "mapc: " << e.what() << "\n";
+      return 1;
+    } catch (const std::exception& e) {
+      // A fault the checks above did not foresee still names the source and fails cleanly.
+      std::cerr << "mapc: " << args[i] << ": " << e.what() << "\n";
+      return 1;
     }
-  } catch (const mapc::SourceError& e) {
-    std::cerr << "mapc: " << e.what() << "\n";
-    return 1;
   }
   return 0;
 }

@@ -1,13 +1,12 @@
 #include "search_texts.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <vector>
 
 #include "map/shift_jis.h"
+#include "platform/regular_file.h"
 #include "source_error.h"
 #include "text/utf8.h"
 
@@ -145,10 +144,14 @@ TextRecords ParseSearchTexts(const std::string& utf8, const fs::path& file) {
 }
 
 TextRecords ReadSearchTexts(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw SourceError(file.string() + ": cannot open the search texts");
-  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return ParseSearchTexts(content, file);
+  // 256 texts of 200 bytes, with comments, are far below this.
+  constexpr size_t kLargestTexts = 16 << 20;
+  const platform::FileBytes source = platform::ReadRegularFile(file, kLargestTexts + 1);
+  if (!source.Ok()) {
+    throw SourceError(file.string() + ": cannot open the search texts: " + source.why);
+  }
+  if (source.bytes.size() > kLargestTexts) throw SourceError(file.string() + ": too large");
+  return ParseSearchTexts(source.bytes, file);
 }
 
 }  // namespace mapc

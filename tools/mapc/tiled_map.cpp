@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "event_codes.h"
+#include "platform/regular_file.h"
 #include "source_error.h"
 
 namespace mapc {
@@ -25,14 +26,82 @@ constexpr const char* kEventsTileset = "events";
   throw SourceError(file.string() + ": " + what);
 }
 
+// No map or tileset source comes near this; a larger file is not one.
+constexpr size_t kLargestSource = 64 << 20;
+
 json ReadJson(const fs::path& file, const fs::path& reportAs) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) Fail(reportAs, "cannot open " + file.string());
+  const platform::FileBytes source = platform::ReadRegularFile(file, kLargestSource + 1);
+  if (!source.Ok()) Fail(reportAs, "cannot open " + file.string() + ": " + source.why);
+  if (source.bytes.size() > kLargestSource) Fail(reportAs, file.string() + " is too large");
   try {
-    return json::parse(in);
+    return json::parse(source.bytes);
   } catch (const json::exception& e) {
     Fail(reportAs, std::string("not valid JSON: ") + e.what());
   }
+}
+
+// A whole number that fits T, or nullopt: no fractions, and no silent wrapping of numbers that
+// are too large or negative.
+template <typename T>
+std::optional<T> WholeNumber(const json& v) {
+  if (v.is_number_unsigned()) {
+    const auto u = v.get<uint64_t>();
+    if (u > static_cast<uint64_t>(std::numeric_limits<T>::max())) return std::nullopt;
+    return static_cast<T>(u);
+  }
+  if (v.is_number_integer()) {
+    const auto i = v.get<int64_t>();
+    if (i < static_cast<int64_t>(std::numeric_limits<T>::min()) ||
+        i > static_cast<int64_t>(std::numeric_limits<T>::max())) {
+      return std::nullopt;
+    }
+    return static_cast<T>(i);
+  }
+  return std::nullopt;
+}
+
+// A field of a JSON object, or a SourceError naming what is missing or of the wrong kind.
+const json& Member(const json& object, const char* key, const fs::path& file,
+                   const std::string& where) {
+  if (!object.is_object() || !object.contains(key)) Fail(file, where + ": no \"" + key + "\"");
+  return object.at(key);
+}
+
+std::string Text(const json& object, const char* key, const fs::path& file,
+                 const std::string& where) {
+  const json& v = Member(object, key, file, where);
+  if (!v.is_string()) Fail(file, where + ": \"" + key + "\" must be text");
+  return v.get<std::string>();
+}
+
+template <typename T>
+T Whole(const json& object, const char* key, const fs::path& file, const std::string& where) {
+  const auto v = WholeNumber<T>(Member(object, key, file, where));
+  if (!v) {
+    Fail(file, where + ": \"" + key + "\" must be a whole number from " +
+                   std::to_string(std::numeric_limits<T>::min()) + " to " +
+                   std::to_string(std::numeric_limits<T>::max()));
+  }
+  return *v;
+}
+
+// An optional text field: its value, `fallback` when absent, a SourceError when not text.
+std::string OptionalText(const json& object, const char* key, const std::string& fallback,
+                         const fs::path& file, const std::string& where) {
+  if (!object.contains(key)) return fallback;
+  return Text(object, key, file, where);
+}
+
+// An optional list: its objects (none when absent), a SourceError when it is not a list of
+// objects.
+std::vector<json> Objects(const json& object, const char* key, const fs::path& file) {
+  if (!object.contains(key)) return {};
+  const json& list = object.at(key);
+  if (!list.is_array()) Fail(file, std::string("\"") + key + "\" must be a list");
+  for (const json& item : list) {
+    if (!item.is_object()) Fail(file, std::string("\"") + key + "\" must be a list of objects");
+  }
+  return list.get<std::vector<json>>();
 }
 
 struct Tileset {
@@ -46,41 +115,30 @@ struct Layer {
   std::vector<uint32_t> gids;
 };
 
-// A field of a JSON object, or a SourceError naming what is missing.
-template <typename T>
-T Field(const json& object, const char* key, const fs::path& file, const std::string& where) {
-  if (!object.is_object() || !object.contains(key)) Fail(file, where + ": no \"" + key + "\"");
-  try {
-    return object.at(key).get<T>();
-  } catch (const json::exception&) {
-    Fail(file, where + ": \"" + key + "\" has the wrong type");
-  }
-}
-
-std::optional<json> Property(const json& map, const std::string& name) {
-  if (!map.contains("properties")) return std::nullopt;
-  for (const json& p : map.at("properties")) {
-    if (p.value("name", "") == name) return p.value("value", json());
+std::optional<json> Property(const json& map, const std::string& name, const fs::path& file) {
+  for (const json& p : Objects(map, "properties", file)) {
+    if (Text(p, "name", file, "property") == name)
+      return p.contains("value") ? p.at("value") : json();
   }
   return std::nullopt;
 }
 
 Tileset ReadTileset(const json& entry, const fs::path& file) {
   Tileset t;
-  t.firstGid = Field<uint32_t>(entry, "firstgid", file, "tileset");
+  t.firstGid = Whole<uint32_t>(entry, "firstgid", file, "tileset");
   json body = entry;
   if (entry.contains("source")) {
-    const auto source = Field<std::string>(entry, "source", file, "tileset");
+    const auto source = Text(entry, "source", file, "tileset");
     if (fs::path(source).extension() == ".tsx") {
       Fail(file, "tileset " + source + " is in XML; save it as JSON (.tsj)");
     }
     body = ReadJson(file.parent_path() / source, file);
   }
-  t.name = Field<std::string>(body, "name", file, "tileset");
+  t.name = Text(body, "name", file, "tileset");
   const std::string where = "tileset " + t.name;
-  t.count = Field<uint32_t>(body, "tilecount", file, where);
-  if (Field<int>(body, "tilewidth", file, where) != kTilePixels ||
-      Field<int>(body, "tileheight", file, where) != kTilePixels) {
+  t.count = Whole<uint32_t>(body, "tilecount", file, where);
+  if (Whole<int>(body, "tilewidth", file, where) != kTilePixels ||
+      Whole<int>(body, "tileheight", file, where) != kTilePixels) {
     Fail(file, where + ": tiles must be 32 x 32 pixels");
   }
   if (t.count > 256) Fail(file, where + ": more than 256 tiles");
@@ -117,10 +175,10 @@ std::vector<uint32_t> DecodeBase64(const std::string& text, const fs::path& file
 
 Layer ReadLayer(const json& layer, int side, const fs::path& file) {
   Layer out;
-  out.name = Field<std::string>(layer, "name", file, "layer");
+  out.name = Text(layer, "name", file, "layer");
   const std::string where = "layer " + out.name;
-  const int w = Field<int>(layer, "width", file, where);
-  const int h = Field<int>(layer, "height", file, where);
+  const int w = Whole<int>(layer, "width", file, where);
+  const int h = Whole<int>(layer, "height", file, where);
   if (w != side || h != side) {
     Fail(file, where + ": " + std::to_string(w) + " x " + std::to_string(h) +
                    " cells, the map is " + std::to_string(side) + " x " + std::to_string(side));
@@ -129,11 +187,13 @@ Layer ReadLayer(const json& layer, int side, const fs::path& file) {
   const json& data = layer.at("data");
   if (data.is_array()) {
     for (const json& v : data) {
-      if (!v.is_number_unsigned()) Fail(file, where + ": cell data must be whole numbers");
-      out.gids.push_back(v.get<uint32_t>());
+      const auto gid = WholeNumber<uint32_t>(v);
+      if (!gid) Fail(file, where + ": cell data must be whole numbers from 0 to 4294967295");
+      out.gids.push_back(*gid);
     }
   } else if (data.is_string()) {
-    if (layer.value("encoding", "") != "base64" || !layer.value("compression", "").empty()) {
+    if (OptionalText(layer, "encoding", "", file, where) != "base64" ||
+        !OptionalText(layer, "compression", "", file, where).empty()) {
       Fail(file, where + ": compressed layer data; save the map with the layer format CSV");
     }
     out.gids = DecodeBase64(data.get<std::string>(), file, where);
@@ -193,8 +253,12 @@ std::vector<uint8_t> LayerBytes(const Layer& layer, const std::vector<Tileset>& 
   return bytes;
 }
 
+// The longest map name whose layer file names ("_LAYER1.DAT" added) fit the map file's 20-byte
+// name fields.
+constexpr size_t kLongestMapName = 9;
+
 bool ValidMapName(const std::string& name) {
-  if (name.empty() || name.size() > 10) return false;
+  if (name.empty() || name.size() > kLongestMapName) return false;
   return std::all_of(name.begin(), name.end(), [](char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
            c == '-';
@@ -207,33 +271,36 @@ CompiledMap ReadTiledMap(const fs::path& file) {
   const json map = ReadJson(file, file);
   CompiledMap out;
 
-  const auto name = Property(map, "name");
+  if (!map.is_object()) Fail(file, "a Tiled map is a JSON object");
+  const auto name = Property(map, "name", file);
   if (!name || !name->is_string() || !ValidMapName(name->get<std::string>())) {
-    Fail(file, "the map needs a property \"name\": 1 to 10 letters, digits, _ or - (e.g. \"01\")");
+    Fail(file, "the map needs a property \"name\": 1 to 9 letters, digits, _ or - (e.g. \"01\")");
   }
   out.name = name->get<std::string>();
-  const auto mode = Property(map, "mode");
-  if (!mode || !mode->is_number_integer() || mode->get<int>() < 0 || mode->get<int>() > 2) {
+  const auto modeValue = Property(map, "mode", file);
+  const auto mode = modeValue ? WholeNumber<int>(*modeValue) : std::nullopt;
+  if (!mode || *mode < 0 || *mode > 2) {
     Fail(file, "the map needs an int property \"mode\": 0 field, 1 stages, 2 town");
   }
-  out.mode = mode->get<int>();
-  if (const auto texts = Property(map, "texts")) {
+  out.mode = *mode;
+  if (const auto texts = Property(map, "texts", file)) {
     if (!texts->is_string() || texts->get<std::string>().empty()) {
       Fail(file, "property \"texts\" must name the search-text file");
     }
     out.texts = file.parent_path() / texts->get<std::string>();
   }
 
-  if (map.value("infinite", false))
-    Fail(file, "infinite maps cannot be compiled; use a fixed size");
-  if (map.value("orientation", "orthogonal") != "orthogonal")
+  if (map.contains("infinite") && map.at("infinite") != false) {
+    Fail(file, "infinite maps cannot be compiled; use a fixed size (\"infinite\": false)");
+  }
+  if (OptionalText(map, "orientation", "orthogonal", file, "map") != "orthogonal")
     Fail(file, "the map must be orthogonal");
-  if (Field<int>(map, "tilewidth", file, "map") != kTilePixels ||
-      Field<int>(map, "tileheight", file, "map") != kTilePixels) {
+  if (Whole<int>(map, "tilewidth", file, "map") != kTilePixels ||
+      Whole<int>(map, "tileheight", file, "map") != kTilePixels) {
     Fail(file, "map tiles must be 32 x 32 pixels");
   }
-  const int width = Field<int>(map, "width", file, "map");
-  const int height = Field<int>(map, "height", file, "map");
+  const int width = Whole<int>(map, "width", file, "map");
+  const int height = Whole<int>(map, "height", file, "map");
   const bool powerOfTwo = width >= 2 && (width & (width - 1)) == 0;
   if (width != height || !powerOfTwo || width > kLargestSide) {
     Fail(file,
@@ -243,23 +310,19 @@ CompiledMap ReadTiledMap(const fs::path& file) {
   out.side = width;
 
   std::vector<Tileset> sets;
-  if (map.contains("tilesets")) {
-    for (const json& entry : map.at("tilesets")) sets.push_back(ReadTileset(entry, file));
-  }
+  for (const json& entry : Objects(map, "tilesets", file)) sets.push_back(ReadTileset(entry, file));
 
   std::optional<Layer> tiles, events;
-  if (map.contains("layers")) {
-    for (const json& layer : map.at("layers")) {
-      if (layer.value("type", "") != "tilelayer") continue;
-      const std::string layerName = layer.value("name", "");
-      if (layerName == "tiles" && !tiles) {
-        tiles = ReadLayer(layer, out.side, file);
-      } else if (layerName == "events" && !events) {
-        events = ReadLayer(layer, out.side, file);
-      } else {
-        Fail(file, "layer " + layerName +
-                       ": unexpected tile layer; a map has one \"tiles\" and one \"events\" layer");
-      }
+  for (const json& layer : Objects(map, "layers", file)) {
+    if (OptionalText(layer, "type", "", file, "layer") != "tilelayer") continue;
+    const std::string layerName = OptionalText(layer, "name", "", file, "layer");
+    if (layerName == "tiles" && !tiles) {
+      tiles = ReadLayer(layer, out.side, file);
+    } else if (layerName == "events" && !events) {
+      events = ReadLayer(layer, out.side, file);
+    } else {
+      Fail(file, "layer " + layerName +
+                     ": unexpected tile layer; a map has one \"tiles\" and one \"events\" layer");
     }
   }
   if (!tiles) Fail(file, "no tile layer named \"tiles\"");
