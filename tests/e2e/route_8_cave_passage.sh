@@ -19,7 +19,7 @@ start_on_code 32
   printf '\x00\x00\x02\x02\x00\x00\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00'
 } > "$work/game/DATA/SaveData.DAT"
 
-# The line is column 95: the view's origin 88. She stops there; boss 2 walks in from the right,
+# The line is column 155: the view's origin 148. She stops there; boss 2 walks in from the right,
 # breaking the low walls, and she casts a pillar of fire at every chance while it walks into her,
 # until its cry (daemon5.wav) says it is beaten; then she runs east to 33.
 passage_input() {  # LINE_MS (90000 for the first run, which only looks for the line)
@@ -33,10 +33,10 @@ passage_input() {  # LINE_MS (90000 for the first run, which only looks for the 
   for ((t = 1500; t < 20000; t += 700)); do printf '%s down Space\n%s up Space\n' $t $((t + 60)); done
 }
 passage_input 90000 > "$work/input.txt"
-run_game 30000
-line=$(awk "$line_time"'index($0, "\"frame\":{\"mode\":1") && index($0, "\"origin\":[88,50]") {
+run_game 45000
+line=$(awk "$line_time"'index($0, "\"frame\":{\"mode\":1") && index($0, "\"origin\":[148,50]") {
   print t($0); exit }' "$log")
-[ -n "$line" ] || fail "never reached the boss line (origin 88)"
+[ -n "$line" ] || fail "never reached the boss line (origin 148)"
 passage_input "$line" > "$work/input.txt"
 run_game $((line + 45000)) --shot $((line + 3000)):"$shots/route_boss.png"
 staged=$(time_of '"mode":1,"map":"02","origin":[2,50]')

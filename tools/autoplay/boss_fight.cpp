@@ -1,5 +1,6 @@
 #include "boss_fight.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -34,9 +35,10 @@ bool HasFire(const Game& g) { return g.Player.WeaponC == kFireKind; }
 
 }  // namespace
 
-const korvela::EnemyRecord* GroundBossToFight(const Game& g) {
+const korvela::EnemyRecord* BossToFight(const Game& g) {
   for (const auto& b : g.Bosses) {
-    if (b.Active == -1 && b.Kind >= 0 && b.Kind <= 3 && b.Hp > 0) return &b;
+    const bool fought = (b.Kind >= 0 && b.Kind <= 3) || b.Kind == 6 || b.Kind == 7;
+    if (b.Active == -1 && fought && b.Hp > 0) return &b;
   }
   return nullptr;
 }
@@ -44,16 +46,34 @@ const korvela::EnemyRecord* GroundBossToFight(const Game& g) {
 KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
   const Body now = ReadBody(g);
   const auto seen = SeeEnemies(g);
-  const float crush = kCrushEdge[static_cast<size_t>(boss.Kind)];
+  const bool runner = boss.Kind >= 6;
+  const float crush = runner ? 0 : kCrushEdge[static_cast<size_t>(boss.Kind)];
   const float mp = g.Player.PlayerMp;
-  // Close in for the fire when it is ready, else stand back where only shots reach.
-  const bool fireReady = HasFire(g) && mp >= kFireCost;
-  const float want = fireReady ? (kFireNear + kFireFar) / 2 : crush + 120;
+  // The walker comes to her, and the fire does it twice the harm of shots for the MP: she
+  // waits for it where the pillar will stand. A boss that stands and shoots is fought from
+  // afar, where its bullets can be seen coming.
+  const bool useFire = HasFire(g) && boss.Kind == 2;
+  const bool fireReady = useFire && mp >= kFireCost;
+  const float want = fireReady ? (kFireNear + kFireFar) / 2 : crush + 150;
   // A walking boss comes 4 pixels a frame closer.
   const float walk = boss.Kind == 2 ? -4.0f : 0.0f;
 
-  // Each first move held for one frame, then standing still; or held the whole look ahead
-  // (a full jump, or a run away).
+  // Each first move held for one frame, then what she does next: stand still before a boss
+  // that stands, run from one that walks at her; or the move held the whole look ahead (a full
+  // jump, or a run away).
+  // She turns to an enemy that has come close, to shoot it before it reaches her; else to
+  // the boss.
+  int faceTo = runner && boss.X + 64 < 240 ? -1 : 1;
+  float nearest = 160;
+  for (const auto& e : g.Enemies) {
+    if (e.Active != -1) continue;
+    const float mid = e.X + (e.Kind == 3 ? 40.0f : 16.0f);
+    if (std::abs(mid - 240) < nearest) {
+      nearest = std::abs(mid - 240);
+      faceTo = mid < 240 ? -1 : 1;
+    }
+  }
+  const Move then = boss.Kind == 2 ? Move{-1, false} : Move{};
   struct Try {
     Move first;
     bool hold;
@@ -69,21 +89,26 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
       bool alive = true;
       float edgeAfterOne = 0;
       for (size_t k = 0; k < kLookAhead && alive; ++k) {
-        alive = StepBody(g, b, k == 0 || hold ? m : Move{});
+        alive = StepBody(g, b, k == 0 || hold ? m : then);
         path.push_back(b);
         if (k == 0) edgeAfterOne = boss.X + walk - Progress(now, b);
       }
       if (!alive) continue;
       const int contact = FirstContact(g, seen, path);
+      const int touching = ContactFrames(g, seen, path);
       const float edgeEnd = boss.X + walk * kLookAhead - Progress(now, b);
-      float score = contact == 0 ? 100000.0f : static_cast<float>(contact) * 1000.0f;
+      // Untouched is best; else touched as late, and in as few frames, as can be.
+      float score = contact == 0 ? 100000.0f
+                                 : static_cast<float>(contact) * 1000.0f -
+                                       static_cast<float>(touching) * 10.0f;
       // Never within the boss's body by the end of the look ahead.
-      if (edgeEnd <= crush + 8) score -= 50000;
-      score -= std::abs(edgeAfterOne - want);
+      if (!runner && edgeEnd <= crush + 8) score -= 50000;
+      // A runner crosses the screen too fast to keep a distance from: she stays put.
+      score -= runner ? std::abs(Progress(now, b)) / 8 : std::abs(edgeAfterOne - want);
       // Facing the boss lets her shots and fire go its way.
       const int facing =
           m.dir != 0 ? m.dir : (g.Player.Facing == 1 || g.Player.Facing == 3 ? -1 : 1);
-      if (facing > 0) score += 20;
+      if (facing == faceTo) score += 20;
       if (m.jump) score -= 5;
       if (hold) score -= 1;
       if (score > bestScore) {
@@ -109,9 +134,17 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
     } else {
       castHeld_ = false;
     }
-    // Shots keep back the MP of one cast when the fire is there.
-    const float reserve = HasFire(g) ? kFireCost : 0;
-    if (edge < kShotReach && mp >= kShotCost + reserve && EnemyInLine(g, 1, 480)) {
+    // With the fire, whose MP does twice the harm, shots at the boss only use MP that would
+    // otherwise be wasted at the top of the bar; and two shots are kept for the enemies that
+    // come with it.
+    const bool enemies = std::any_of(g.Enemies.begin(), g.Enemies.end(),
+                                     [](const korvela::EnemyRecord& e) { return e.Active == -1; });
+    const float reserve = useFire   ? g.Player.PlayerMaxMp - 2 * kShotCost
+                          : enemies ? 2 * kShotCost
+                                    : 0;
+    if (mp >= kShotCost && EnemyInLine(g, 1, 320, false)) {
+      keys.set(static_cast<int>(Key::X));
+    } else if (edge < kShotReach && mp >= kShotCost + reserve && EnemyInLine(g, 1, 480)) {
       keys.set(static_cast<int>(Key::X));
     }
   } else {

@@ -1,7 +1,7 @@
 #pragma once
-// Fighting a boss that stands or walks on the ground: she keeps at a distance from which her
-// attacks reach it and its body does not, dodges its bullets, and casts the fire pillar on it
-// when she has the fire and the MP for it.
+// Fighting a boss on the ground: she keeps at a distance from which her attacks reach it and
+// its body does not (or, against a runner, where she stands, jumping it), dodges its bullets,
+// and casts the fire pillar on the walker when she has the fire and the MP for it.
 
 #include <optional>
 
@@ -10,8 +10,9 @@
 
 namespace autoplay {
 
-// The boss she should fight now: an active ground boss (kinds 0 to 3) still standing, or null.
-const korvela::EnemyRecord* GroundBossToFight(const korvela::Game& g);
+// The boss she should fight now, or null: one that stands or walks on the ground (kinds 0 to
+// 3) still standing, or a runner (6 and 7). The flyers (4 and 5) are passed under.
+const korvela::EnemyRecord* BossToFight(const korvela::Game& g);
 
 class BossFighter {
  public:

@@ -133,7 +133,9 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < r.bosses.size(); ++i) {
     std::printf("boss fight %zu: kind %d, level %d, %llu frames, %s\n", i + 1, r.bosses[i].kind,
                 r.bosses[i].level, static_cast<unsigned long long>(r.bosses[i].frames),
-                r.bosses[i].won ? "won" : "not won");
+                r.bosses[i].won
+                    ? "won"
+                    : ("not won, " + std::to_string(r.bosses[i].hpLeft) + " HP left").c_str());
   }
   return status != 0 ? status : r.finished ? 0 : 1;
 }

@@ -24,8 +24,10 @@ constexpr uint8_t kInnBed = 48;
 constexpr uint8_t kSavePoint = 49;
 constexpr uint8_t kTownGate = 39;
 constexpr uint8_t kTownEntrance = 38;
-// The gate home, where the ending starts.
+// The gate home, where the ending starts; it opens where the master falls, whose line she
+// crosses first.
 constexpr uint8_t kGate = 185;
+constexpr uint8_t kMaster = 183;
 // The ruins, where she goes back to gain levels.
 constexpr uint8_t kRuins = 36;
 constexpr uint8_t kRuinsExit = 37;
@@ -50,6 +52,10 @@ bool Contains(const std::vector<T>& values, T value) {
   return std::find(values.begin(), values.end(), value) != values.end();
 }
 
+bool Reachable(const korvela::Game& g, uint8_t code) {
+  return FirstStepTowards(g, [code](Cell, uint8_t c) { return c == code; }).has_value();
+}
+
 }  // namespace
 
 std::vector<Leg> Route() {
@@ -58,7 +64,7 @@ std::vector<Leg> Route() {
       {"through the ruins", "02", {37}, "01"},
       {"into the cave", "01", {34}, "02"},
       {"through the cave", "02", {35}, "01"},
-      {"into the cave passage", "01", {32}, "02", 8},
+      {"into the cave passage", "01", {32}, "02", 10},
       {"through the cave passage", "02", {33}, "01"},
       {"into the mountain passage", "01", {43}, "02", 9},
       {"through the mountain passage", "02", {44}, "01"},
@@ -67,11 +73,12 @@ std::vector<Leg> Route() {
       {"into the dungeon", "01", {51}, "02", 11},
       {"to the egg and out", "02", {44}, "01"},
       {"up to the high place", "01", {52}, "02", 12},
-      {"to the gate", "02", {kGate}, ""},
+      {"to the gate", "02", {kMaster, kGate}, ""},
   };
 }
 
-RoutePlayer::RoutePlayer(std::vector<Leg> route) : route_(std::move(route)) {}
+RoutePlayer::RoutePlayer(std::vector<Leg> route)
+    : route_(std::move(route)), needAfterDeath_(route_.size() + 1, 0) {}
 
 void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
   if (what == "music" && detail.find("Stones2.mid") != std::string::npos &&
@@ -81,6 +88,9 @@ void RoutePlayer::Hear(const std::string& what, const std::string& detail) {
       summary_.finished = true;
     } else if (played_) {
       ++summary_.deaths;
+      // Beaten on the way: she sets out again from the last save only a level stronger.
+      int& need = needAfterDeath_[legAtSave_];
+      need = std::max(need, summary_.level + 1);
     }
     atTitle_ = true;
     stage_.reset();
@@ -113,6 +123,8 @@ KeySet RoutePlayer::AtTitle() {
 KeySet RoutePlayer::BetweenFrames(const Senses& s) {
   if (atTitle_) return AtTitle();
   KeySet keys;
+  // The staff roll asks for nothing; a key still held when it ends would start a new game.
+  if (summary_.staffRoll) return keys;
   if (tapping_) {
     tapping_ = false;  // let go of the last tap
   } else if (s.now - lastTapAt_ >= kTapEveryMs) {
@@ -124,19 +136,24 @@ KeySet RoutePlayer::BetweenFrames(const Senses& s) {
 }
 
 void RoutePlayer::TrackBosses(const korvela::Game& g, const platform::FrameRecord& f) {
-  if (f.bosses > 0 && bossesShown_ == 0) {
-    int kind = 0;
-    for (const auto& b : g.Bosses) {
-      if (b.Active == -1) kind = b.Kind;
-    }
-    summary_.bosses.push_back({kind, f.level, 0, false});
+  // A beaten dragon stays on the screen, so the bosses still standing are counted here.
+  int standing = 0, kind = 0, hp = 0;
+  for (const auto& b : g.Bosses) {
+    if (b.Active != -1 || (b.Kind == 3 && b.Hp < 1)) continue;
+    ++standing;
+    kind = b.Kind;
+    hp += std::max<int>(b.Hp, 0);
   }
-  if (f.bosses > 0 && !summary_.bosses.empty()) ++summary_.bosses.back().frames;
-  if (f.bosses == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
+  if (standing > 0 && bossesShown_ == 0) summary_.bosses.push_back({kind, f.level, 0, false});
+  if (standing > 0 && !summary_.bosses.empty()) {
+    ++summary_.bosses.back().frames;
+    summary_.bosses.back().hpLeft = hp;
+  }
+  if (standing == 0 && bossesShown_ > 0 && !summary_.bosses.empty() && f.mode == 1) {
     summary_.bosses.back().won = true;
     won_.push_back(summary_.bosses.back().kind);
   }
-  bossesShown_ = f.bosses;
+  bossesShown_ = standing;
 }
 
 std::vector<uint8_t> RoutePlayer::TopDownGoal(const korvela::Game& g,
@@ -163,15 +180,18 @@ std::vector<uint8_t> RoutePlayer::TopDownGoal(const korvela::Game& g,
   // Near home any wound is worth the walk to the inn; further out only a bad one.
   const bool nearHome = leg_ <= kLastHomeLeg;
   const bool hurt = nearHome ? f.hp < most : f.hp < 0.6f * most;
-  // Back to town to rest, and to save when the route or her level has gone on since.
-  if (hurt || leg_ > legAtSave_ || f.level > levelAtSave_) return {kTownEntrance};
+  // Back to town to rest, and to save when the route or her level has gone on since; beyond
+  // the mountains, where no road leads home, she goes on.
+  const bool homeward = hurt || leg_ > legAtSave_ || f.level > levelAtSave_;
+  if (homeward && Reachable(g, kTownEntrance)) return {kTownEntrance};
   // Into a stage only with full MP: it comes back by itself while she stands.
   if (f.mp < g.Player.PlayerMaxMp) {
     waiting_ = true;
     return {};
   }
   // Not strong enough for what comes next: the ruins once more.
-  grinding_ = f.level < leg.minLevel && leg.map == "01";
+  const int need = std::max(leg.minLevel, needAfterDeath_[leg_]);
+  grinding_ = f.level < need && leg.map == "01" && Reachable(g, kRuins);
   if (grinding_) return {kRuins};
   return leg.goal;
 }
@@ -278,6 +298,8 @@ KeySet RoutePlayer::InPlay(const Senses& s) {
 }
 
 KeySet RoutePlayer::Decide(const Senses& s) {
+  // Done: no more keys, so the run ends where it stands (at the title after the ending).
+  if (Done()) return {};
   if (!s.frame) return BetweenFrames(s);
   return InPlay(s);
 }

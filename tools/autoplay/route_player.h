@@ -32,6 +32,7 @@ struct BossFight {
   int level = 0;
   uint64_t frames = 0;
   bool won = false;
+  int hpLeft = 0;  // the boss's HP when last seen
 };
 
 struct Summary {
@@ -75,12 +76,13 @@ class RoutePlayer : public Brain {
   bool played_ = false;  // a game has started since the program did
   bool saved_ = false;   // a save file was written
   bool savedThisVisit_ = false;
-  bool onGate_ = false;            // she stepped onto the gate home
-  bool grinding_ = false;          // back in the ruins for experience
-  std::optional<uint8_t> talkTo_;  // the person she is on her way to ask
-  std::vector<uint8_t> talked_;    // the people she has asked
-  std::vector<int> won_;           // the boss kinds she has beaten
-  bool waiting_ = false;           // standing still for her MP to come back
+  bool onGate_ = false;              // she stepped onto the gate home
+  bool grinding_ = false;            // back in the ruins for experience
+  std::optional<uint8_t> talkTo_;    // the person she is on her way to ask
+  std::vector<uint8_t> talked_;      // the people she has asked
+  std::vector<int> won_;             // the boss kinds she has beaten
+  std::vector<int> needAfterDeath_;  // for each leg, the level to set out with after a death
+  bool waiting_ = false;             // standing still for her MP to come back
   // What the last save holds, to go on from after a death.
   int levelAtSave_ = 1;
   std::vector<uint8_t> talkedAtSave_;

@@ -44,6 +44,9 @@ constexpr std::array<Move, 6> kMoves = {
 // there are a few hundred thousand.
 constexpr size_t kMaxStates = 1500000;
 
+// How long she goes on without a way before looking for one again.
+constexpr uint64_t kRetryFrames = 25;
+
 // How many frames ahead she looks for enemies in her way.
 constexpr size_t kLookAhead = 16;
 
@@ -153,6 +156,7 @@ void StageRunner::Replan(const Game& g, const Body& now) {
   }
   next_ = 0;
   ++replans_;
+  if (plan_.empty()) failedAt_ = frames_;
 }
 
 Move StageRunner::Choose(const Game& g, const Body& now) {
@@ -214,7 +218,8 @@ KeySet StageRunner::Decide(const Game& g) {
     return keys;
   }
   selectHeld_ = false;
-  if (const korvela::EnemyRecord* boss = GroundBossToFight(g)) {
+  ++frames_;
+  if (const korvela::EnemyRecord* boss = BossToFight(g)) {
     fighting_ = true;
     return fighter_.Decide(g, *boss);
   }
@@ -225,7 +230,10 @@ KeySet StageRunner::Decide(const Game& g) {
     Replan(g, now);
   }
   const bool onPlan = next_ > 0 && next_ <= expected_.size() && expected_[next_ - 1] == now;
-  if (!dodging_ && (!onPlan || next_ >= plan_.size())) Replan(g, now);
+  // A search that found no way is long; it is tried again only now and then (a way may open
+  // when a boss falls).
+  const bool mayReplan = plan_.size() > 0 || frames_ - failedAt_ >= kRetryFrames;
+  if (!dodging_ && (!onPlan || next_ >= plan_.size()) && mayReplan) Replan(g, now);
   const Move m = Choose(g, now);
   KeySet keys;
   if (m.dir > 0) keys.set(static_cast<int>(platform::Key::Right));

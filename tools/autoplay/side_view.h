@@ -58,6 +58,8 @@ class StageRunner {
   bool dodging_ = false;   // off the plan to keep clear of an enemy
   bool fighting_ = false;  // a boss stood in the way: replan once it is gone
   bool selectHeld_ = false;
+  uint64_t frames_ = 0;
+  uint64_t failedAt_ = 0;  // the frame of the last search that found no way
   BossFighter fighter_;
 };
 

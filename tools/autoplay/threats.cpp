@@ -90,7 +90,8 @@ std::vector<Seen> SeeEnemies(const korvela::Game& g) {
     out.push_back(s);
   }
   for (const auto& b : g.Bosses) {
-    if (b.Active != -1) continue;
+    // A beaten dragon lies where it fell and harms no one.
+    if (b.Active != -1 || (b.Kind == 3 && b.Hp < 1)) continue;
     out.push_back({Seen::What::Boss, b.Kind, b.X + left, LandedY(g, b) + top, 0, 0});
     // The walker comes on at 4 pixels a frame.
     if (b.Kind == 2) out.back().dx = -4;
@@ -114,7 +115,21 @@ int FirstContact(const korvela::Game& g, std::vector<Seen> enemies, const std::v
   return 0;
 }
 
-bool EnemyInLine(const korvela::Game& g, int dir, float reach) {
+int ContactFrames(const korvela::Game& g, std::vector<Seen> enemies,
+                  const std::vector<Body>& path) {
+  int frames = 0;
+  for (const Body& b : path) {
+    bool touched = false;
+    for (Seen& e : enemies) {
+      StepEnemy(e, g, b);
+      touched = touched || Touches(g, e, b);
+    }
+    frames += touched ? 1 : 0;
+  }
+  return frames;
+}
+
+bool EnemyInLine(const korvela::Game& g, int dir, float reach, bool bosses) {
   const float shotY = static_cast<float>(g.Player.PlayerY * kTileSize - g.ScrollY + 26);
   for (const auto& e : g.Enemies) {
     if (e.Active != -1) continue;
@@ -123,7 +138,7 @@ bool EnemyInLine(const korvela::Game& g, int dir, float reach) {
     if (ahead > -16 && ahead < reach && e.Y < shotY && shotY < e.Y + 64) return true;
   }
   for (const auto& b : g.Bosses) {
-    if (b.Active != -1) continue;
+    if (b.Active != -1 || !bosses) continue;
     const float ahead = dir > 0 ? b.X - 240 : 240 - (b.X + 192);
     if (ahead > -16 && ahead < 480 && b.Y < shotY && shotY < b.Y + 192) return true;
   }

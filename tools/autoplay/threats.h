@@ -24,9 +24,12 @@ std::vector<Seen> SeeEnemies(const korvela::Game& g);
 // The first frame (1-based) of `path` in which an enemy touches her, or 0 when none does.
 // `path` holds her body after each frame.
 int FirstContact(const korvela::Game& g, std::vector<Seen> enemies, const std::vector<Body>& path);
+// How many frames of `path` an enemy touches her in.
+int ContactFrames(const korvela::Game& g, std::vector<Seen> enemies, const std::vector<Body>& path);
 
 // True when a shot fired now, facing `dir`, would meet an enemy or a boss (level with her
 // shot, in front of her within `reach` pixels).
-bool EnemyInLine(const korvela::Game& g, int dir, float reach);
+// With `bosses` false only the ordinary enemies count.
+bool EnemyInLine(const korvela::Game& g, int dir, float reach, bool bosses = true);
 
 }  // namespace autoplay

@@ -177,7 +177,7 @@ def cave_passage(g):
     st = Stage(g, 50, CAVE, CAVE_ROCK, CAVE_ROCK)
     end = st.profile(
         8,
-        [(8, 7), (4, 8), (5, 6), (4, 8), (6, 7), (5, 9), (6, 8), (4, 6), (8, 9), (50, 9),
+        [(8, 7), (4, 8), (5, 6), (4, 8), (6, 7), (5, 9), (6, 8), (4, 6), (8, 9), (110, 9),
          (26, 9)],
     )
     st.wall(7)
@@ -189,11 +189,12 @@ def cave_passage(g):
     for x, kind in [(14, HOMER), (20, WALKER), (25, FLIER), (31, RUNNER), (36, HOMER),
                     (40, WALKER), (44, RUNNER), (50, HOMER), (56, WALKER), (62, RUNNER)]:
         st.enemy(x, kind)
-    # The hall: low cracked walls two rows high, which she jumps and the boss tears down.
-    for x in (60, 70, 80, 90):
+    # The hall: low cracked walls two rows high, which she jumps and the boss tears down. It
+    # is long enough for her to wear the boss down with the fire while she falls back before it.
+    for x in range(60, 151, 10):
         st.block(x, x, 7, 8, CRACKED)
-    st.line(95, 178, 3, 8)
-    st.block(100, 100, 7, 8, CRACKED)
+    st.line(155, 178, 3, 8)
+    st.block(160, 160, 7, 8, CRACKED)
     st.exit(end - 1, 33)
     return st
 
