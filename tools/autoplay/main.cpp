@@ -23,7 +23,7 @@ namespace {
 
 struct Options {
   std::filesystem::path dataDir, scriptPath, logPath;
-  uint32_t untilMs = 3'600'000;  // an hour of play at most
+  uint32_t untilMs = 7'200'000;  // two hours of play at most (an unlucky seed grinds long)
   uint32_t stopAfterLegs = 0;
   uint32_t seed = 1;  // the headless game's own default
 };
