@@ -15,6 +15,7 @@
 #include "shell/command_line.h"
 #include "shell/folders.h"
 #include "shell/program.h"
+#include "shell/recording.h"
 
 namespace {
 
@@ -52,18 +53,13 @@ korvela::Settings ReadSettings(const korvela::CommandLine& cl, std::filesystem::
 }
 
 std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
-                                                 const korvela::Settings& settings) {
+                                                 const korvela::Settings& settings,
+                                                 const platform::InputScript& input) {
   std::string error;
   if (cl.headless) {
     platform::HeadlessOptions options;
-    if (!cl.inputScript.empty()) {
-      auto events = platform::LoadInputScript(cl.inputScript, &error);
-      if (!events) {
-        std::cerr << "korvela: " << error << "\n";
-        return nullptr;
-      }
-      options.input = std::move(*events);
-    }
+    options.input = input.events;
+    options.inputByMoment = input.byMoment;
     options.untilMs = cl.untilMs;
     options.shots = cl.shots;
     options.logPath = cl.logPath;
@@ -75,7 +71,7 @@ std::unique_ptr<platform::Platform> MakePlatform(const korvela::CommandLine& cl,
   options.window = {settings.width, settings.height,  settings.x,
                     settings.y,     settings.display, settings.fullscreen};
   options.soundFont = settings.soundFont;
-  options.recordPath = cl.recordPath;
+  options.logPath = cl.logPath;
   options.screenshotDir = korvela::ScreenshotDir(settings.screenshotDir);
   options.scaledScreenshots = settings.scaledScreenshots;
   options.musicVolume = settings.mute ? 0 : settings.musicVolume;
@@ -122,7 +118,13 @@ int main(int argc, char** argv) {
   }
   std::filesystem::path settingsPath;
   const korvela::Settings settings = ReadSettings(*cl, &settingsPath);
-  auto platform = MakePlatform(*cl, settings);
+  std::optional<platform::InputScript> input = platform::InputScript{};
+  if (!cl->inputScript.empty()) input = platform::LoadInputScript(cl->inputScript, &error);
+  if (!input) {
+    std::cerr << "korvela: " << error << "\n";
+    return 1;
+  }
+  auto platform = MakePlatform(*cl, settings, *input);
   if (!platform) return 1;
 
   korvela::FolderRequest request;
@@ -145,7 +147,15 @@ int main(int argc, char** argv) {
   g.SaveDir = folders.saveDir;
   // A headless run is the same game every time unless told otherwise.
   g.RandomSeed = cl->seed;
+  problems.clear();
+  korvela::PrepareReplay(g, *input, folders.scratch, &problems);
+  for (const std::string& p : problems) std::cerr << "korvela: " << p << "\n";
   if (cl->headless && !g.RandomSeed) g.RandomSeed = 1;
+  if (!cl->recordPath.empty() && !korvela::StartRecording(g, cl->recordPath, &error)) {
+    std::cerr << "korvela: " << error << "\n";
+    korvela::RemoveScratch(folders);
+    return 1;
+  }
 
   auto font = platform::Font::Open(18, true, &error);
   if (!font) std::cerr << "korvela: texts will not show: " << error << "\n";

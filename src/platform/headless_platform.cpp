@@ -1,7 +1,6 @@
 #include "platform/headless_platform.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 
@@ -20,52 +19,24 @@ constexpr uint64_t kOverrunMs = 60000;
 
 }  // namespace
 
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
-std::string JsonNumber(float value) {
-  if (!std::isfinite(value)) return "null";  // JSON has no NaN or infinity
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-  return text;
-}
-
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
   std::stable_sort(options_.shots.begin(), options_.shots.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  if (!options_.logPath.empty()) {
-    log_.open(options_.logPath, std::ios::trunc);
-    if (!log_) std::cerr << "korvela: cannot write the log " << options_.logPath << "\n";
+  if (!options_.logPath.empty() && !log_.Open(options_.logPath)) {
+    std::cerr << "korvela: cannot write the log " << options_.logPath << "\n";
   }
 }
 
 HeadlessPlatform::~HeadlessPlatform() { Finish(); }
 
+bool HeadlessPlatform::InputDue() const {
+  if (nextInput_ >= options_.input.size()) return false;
+  const InputEvent& e = options_.input[nextInput_];
+  return options_.inputByMoment ? e.moment <= Moment() : e.ms <= now_;
+}
+
 void HeadlessPlatform::ApplyDueInput() {
-  while (nextInput_ < options_.input.size() && options_.input[nextInput_].ms <= now_) {
+  while (InputDue()) {
     const InputEvent& e = options_.input[nextInput_++];
     switch (e.kind) {
       case InputEvent::Kind::Down:
@@ -75,11 +46,11 @@ void HeadlessPlatform::ApplyDueInput() {
         Release(e.key);
         break;
       case InputEvent::Kind::Quit:
-        quitPending_ = true;
+        RequestQuit();
         break;
     }
   }
-  if (options_.untilMs && now_ >= *options_.untilMs) quitPending_ = true;
+  if (options_.untilMs && now_ >= *options_.untilMs) RequestQuit();
 }
 
 void HeadlessPlatform::WriteDueShots() {
@@ -104,7 +75,7 @@ void HeadlessPlatform::Advance(uint32_t ms) {
     WriteDueShots();
     if (now_ >= target) break;
     uint64_t next = target;
-    if (nextInput_ < options_.input.size()) {
+    if (nextInput_ < options_.input.size() && !options_.inputByMoment) {
       next = std::min<uint64_t>(next, options_.input[nextInput_].ms);
     }
     if (nextShot_ < options_.shots.size()) {
@@ -144,6 +115,7 @@ void HeadlessPlatform::Yield() {
     lastTimerTick_ = now_ - (now_ - lastTimerTick_) % kMusicTimerMs;
     if (events_) events_->MusicTimer();
   }
+  CountMoment();
   if (quitPending_) {
     quitPending_ = false;
     if (events_) events_->Close();
@@ -156,6 +128,7 @@ KeyState HeadlessPlatform::QueryKey(Key key) {
   const int i = static_cast<int>(key);
   KeyState s{held_[i], pressed_[i]};
   pressed_[i] = false;
+  CountMoment();
   return s;
 }
 
@@ -163,12 +136,19 @@ void HeadlessPlatform::Press(Key key) {
   const int i = static_cast<int>(key);
   held_[i] = true;
   pressed_[i] = true;
+  NoteInput(InputEvent::Kind::Down, key);
 }
 
 void HeadlessPlatform::Release(Key key) {
   const int i = static_cast<int>(key);
   if (held_[i]) releases_.push_back(VirtualKeyCode(key));
   held_[i] = false;
+  NoteInput(InputEvent::Kind::Up, key);
+}
+
+void HeadlessPlatform::RequestQuit() {
+  if (!quitPending_) NoteInput(InputEvent::Kind::Quit, Key::Escape);
+  quitPending_ = true;
 }
 
 void HeadlessPlatform::Present(const Surface& crt) {
@@ -248,27 +228,12 @@ void HeadlessPlatform::NoteFileWritten(const std::filesystem::path& path) {
 
 void HeadlessPlatform::NoteFrame(const FrameRecord& r) {
   lastRecord_ = r;
-  if (!log_.is_open()) return;
-  const std::string numbers = "\"hp\":" + JsonNumber(r.hp) + ",\"mp\":" + JsonNumber(r.mp);
-  LogLine("{\"t\":" + std::to_string(now_) + ",\"frame\":{\"mode\":" + std::to_string(r.mode) +
-          ",\"map\":" + JsonString(r.map) + ",\"origin\":[" + std::to_string(r.originX) + "," +
-          std::to_string(r.originY) + "],\"scroll\":[" + std::to_string(r.scrollX) + "," +
-          std::to_string(r.scrollY) + "],\"playerY\":" + std::to_string(r.playerY) +
-          ",\"facing\":" + std::to_string(r.facing) + ",\"anim\":" + std::to_string(r.animStep) +
-          "," + numbers + ",\"exp\":" + std::to_string(r.exp) + ",\"level\":" +
-          std::to_string(r.level) + ",\"active\":{\"shots\":" + std::to_string(r.shots) +
-          ",\"fires\":" + std::to_string(r.fires) + ",\"bombs\":" + std::to_string(r.bombs) +
-          ",\"enemies\":" + std::to_string(r.enemies) + ",\"bosses\":" + std::to_string(r.bosses) +
-          ",\"enemyShots\":" + std::to_string(r.enemyShots) + "}}}");
+  log_.Frame(now_, r);
 }
 
 void HeadlessPlatform::Record(const std::string& what, const std::string& detail) {
   if (options_.keepEffects) effects_.push_back({static_cast<uint32_t>(now_), what, detail});
-  LogLine("{\"t\":" + std::to_string(now_) + ",\"" + what + "\":" + JsonString(detail) + "}");
-}
-
-void HeadlessPlatform::LogLine(const std::string& json) {
-  if (log_.is_open()) log_ << json << '\n';
+  log_.Effect(now_, what, detail);
 }
 
 void HeadlessPlatform::Finish() {
@@ -277,7 +242,7 @@ void HeadlessPlatform::Finish() {
     options_.shots[nextShot_].first = static_cast<uint32_t>(now_);
     WriteDueShots();
   }
-  if (log_.is_open()) log_.close();
+  log_.Close();
 }
 
 }  // namespace platform

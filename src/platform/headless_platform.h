@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/event_log.h"
 #include "platform/input_script.h"
 #include "platform/platform.h"
 
@@ -19,6 +19,7 @@ namespace platform {
 
 struct HeadlessOptions {
   std::vector<InputEvent> input;
+  bool inputByMoment = false;       // the input is tagged with the game's moments, not times
   std::optional<uint32_t> untilMs;  // close the game once the clock reaches this
   std::vector<std::pair<uint32_t, std::filesystem::path>> shots;  // write the screen at these
   std::filesystem::path logPath;                                  // empty: no log
@@ -51,7 +52,7 @@ class HeadlessPlatform : public Platform {
   void Press(Key key);
   void Release(Key key);
   void SetPresentCost(uint32_t ms) { presentCost_ = ms; }
-  void RequestQuit() { quitPending_ = true; }
+  void RequestQuit();
 
   // What happened, for tests (empty unless options.keepEffects).
   struct Effect {
@@ -76,10 +77,10 @@ class HeadlessPlatform : public Platform {
 
  private:
   void Advance(uint32_t ms);  // moves the clock, applying script events and shots on the way
+  bool InputDue() const;
   void ApplyDueInput();
   void WriteDueShots();
   void Record(const std::string& what, const std::string& detail);
-  void LogLine(const std::string& json);
 
   HeadlessOptions options_;
   size_t nextInput_ = 0;
@@ -96,7 +97,7 @@ class HeadlessPlatform : public Platform {
   int framesPresented_ = 0;
   FrameRecord lastRecord_;
   std::vector<Effect> effects_;
-  std::ofstream log_;
+  EventLog log_;
 
   // The simulated MIDI device: a track plays for its length, then reports "stopped".
   bool musicOpen_ = false;
@@ -106,10 +107,5 @@ class HeadlessPlatform : public Platform {
   uint32_t musicLength_ = 0;
   std::string musicState_;
 };
-
-// A JSON string literal for text.
-std::string JsonString(std::string_view text);
-// A JSON number, or null for NaN and infinities (which JSON cannot hold).
-std::string JsonNumber(float value);
 
 }  // namespace platform

@@ -4,9 +4,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "platform/input_record.h"
 #include "platform/keys.h"
 #include "platform/surface.h"
 
@@ -66,8 +69,28 @@ class Platform {
   virtual void NoteFileWritten(const std::filesystem::path& /*path*/) {}
   virtual void NoteFrame(const FrameRecord& /*record*/) {}
 
+  // Writes every key change (and the close) from now on to the recorder, tagged with the
+  // game's moment: how many key queries and yields it had made when the change reached it.
+  void RecordInput(std::unique_ptr<InputRecorder> recorder) { recorder_ = std::move(recorder); }
+  uint64_t Moment() const { return moment_; }
+
  protected:
+  // For the platforms: a key query or yield is over; a key change or close reached the game.
+  void CountMoment() { ++moment_; }
+  void NoteInput(InputEvent::Kind kind, Key key) {
+    if (!recorder_) return;
+    InputEvent e;
+    e.kind = kind;
+    e.key = key;
+    e.moment = moment_;
+    recorder_->Write(e);
+  }
+
   WindowEvents* events_ = nullptr;
+
+ private:
+  uint64_t moment_ = 0;
+  std::unique_ptr<InputRecorder> recorder_;
 };
 
 // Thrown from Yield when the window closes (or the headless run reaches its end); the program

@@ -49,66 +49,65 @@ bool SdlInput::Handle(const SDL_Event& e) {
       if (e.key.repeat) return true;  // the desktop's key repeat
       const auto found = keyboard_.find(e.key.keysym.sym);
       if (found != keyboard_.end()) {
-        SourceDown({kKeyboardSource, e.key.keysym.sym}, found->second, e.key.timestamp);
+        SourceDown({kKeyboardSource, e.key.keysym.sym}, found->second);
       }
       return true;
     }
     case SDL_KEYUP:
-      SourceUp({kKeyboardSource, e.key.keysym.sym}, e.key.timestamp);
+      SourceUp({kKeyboardSource, e.key.keysym.sym});
       return true;
     case SDL_CONTROLLERBUTTONDOWN: {
       const auto found = buttons_.find(e.cbutton.button);
       if (found != buttons_.end()) {
-        SourceDown({e.cbutton.which, e.cbutton.button}, found->second, e.cbutton.timestamp);
+        SourceDown({e.cbutton.which, e.cbutton.button}, found->second);
       }
       return true;
     }
     case SDL_CONTROLLERBUTTONUP:
-      SourceUp({e.cbutton.which, e.cbutton.button}, e.cbutton.timestamp);
+      SourceUp({e.cbutton.which, e.cbutton.button});
       return true;
     case SDL_CONTROLLERAXISMOTION:
-      Axis(e.caxis.which, e.caxis.axis, e.caxis.value, e.caxis.timestamp);
+      Axis(e.caxis.which, e.caxis.axis, e.caxis.value);
       return true;
     case SDL_CONTROLLERDEVICEADDED:
       Added(e.cdevice.which);
       return true;
     case SDL_CONTROLLERDEVICEREMOVED:
-      Removed(e.cdevice.which, e.cdevice.timestamp);
+      Removed(e.cdevice.which);
       return true;
     default:
       return false;
   }
 }
 
-void SdlInput::SourceDown(const Source& source, const std::vector<Key>& keys, uint32_t ms) {
+void SdlInput::SourceDown(const Source& source, const std::vector<Key>& keys) {
   if (!down_.emplace(source, keys).second) return;  // already held
   for (const Key key : keys) {
-    if (holders_[static_cast<int>(key)]++ == 0) changed_(key, true, ms);
+    if (holders_[static_cast<int>(key)]++ == 0) changed_(key, true);
   }
 }
 
-void SdlInput::SourceUp(const Source& source, uint32_t ms) {
+void SdlInput::SourceUp(const Source& source) {
   const auto found = down_.find(source);
   if (found == down_.end()) return;
   const std::vector<Key> keys = found->second;
   down_.erase(found);
   for (const Key key : keys) {
-    if (--holders_[static_cast<int>(key)] == 0) changed_(key, false, ms);
+    if (--holders_[static_cast<int>(key)] == 0) changed_(key, false);
   }
 }
 
-void SdlInput::Axis(SDL_JoystickID id, int axis, int value, uint32_t ms) {
+void SdlInput::Axis(SDL_JoystickID id, int axis, int value) {
   int& side = axisSide_[{id, axis}];
   int now = side;
   if (std::abs(value) >= kAxisPress) now = value < 0 ? -1 : 1;
   if (std::abs(value) < kAxisRelease) now = 0;
   if (now == side) return;
-  if (side != 0) SourceUp({id, kAxisCodeBase + axis * 2 + (side > 0)}, ms);
+  if (side != 0) SourceUp({id, kAxisCodeBase + axis * 2 + (side > 0)});
   side = now;
   if (now == 0) return;
   const auto found = axes_.find({axis, now});
-  if (found != axes_.end())
-    SourceDown({id, kAxisCodeBase + axis * 2 + (now > 0)}, found->second, ms);
+  if (found != axes_.end()) SourceDown({id, kAxisCodeBase + axis * 2 + (now > 0)}, found->second);
 }
 
 void SdlInput::Added(int deviceIndex) {
@@ -118,12 +117,12 @@ void SdlInput::Added(int deviceIndex) {
   if (!controllers_.emplace(id, controller).second) SDL_GameControllerClose(controller);
 }
 
-void SdlInput::Removed(SDL_JoystickID id, uint32_t ms) {
+void SdlInput::Removed(SDL_JoystickID id) {
   std::vector<Source> held;
   for (const auto& [source, keys] : down_) {
     if (source.first == id) held.push_back(source);
   }
-  for (const Source& s : held) SourceUp(s, ms);
+  for (const Source& s : held) SourceUp(s);
   for (auto it = axisSide_.begin(); it != axisSide_.end();) {
     it = it->first.first == id ? axisSide_.erase(it) : std::next(it);
   }

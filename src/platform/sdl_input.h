@@ -21,8 +21,8 @@ namespace platform {
 
 class SdlInput {
  public:
-  // `changed(key, down, timestamp)` is called when a game key goes down or comes up.
-  using Changed = std::function<void(Key, bool, uint32_t)>;
+  // `changed(key, down)` is called when a game key goes down or comes up.
+  using Changed = std::function<void(Key, bool)>;
   SdlInput(const InputBindings& bindings, Changed changed);
   ~SdlInput();
   SdlInput(const SdlInput&) = delete;
@@ -35,11 +35,11 @@ class SdlInput {
  private:
   // One physical input: a keyboard key, a controller button, or one direction of an axis.
   using Source = std::pair<int, int>;  // (kind and controller, code)
-  void SourceDown(const Source& source, const std::vector<Key>& keys, uint32_t ms);
-  void SourceUp(const Source& source, uint32_t ms);
-  void Axis(SDL_JoystickID id, int axis, int value, uint32_t ms);
+  void SourceDown(const Source& source, const std::vector<Key>& keys);
+  void SourceUp(const Source& source);
+  void Axis(SDL_JoystickID id, int axis, int value);
   void Added(int deviceIndex);
-  void Removed(SDL_JoystickID id, uint32_t ms);
+  void Removed(SDL_JoystickID id);
 
   std::map<SDL_Keycode, std::vector<Key>> keyboard_;
   std::map<int, std::vector<Key>> buttons_;               // by SDL_GameControllerButton

@@ -7,11 +7,12 @@
 #include <cstring>
 #include <ctime>
 #include <deque>
-#include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 
 #include "platform/error_page.h"
+#include "platform/event_log.h"
 #include "platform/font.h"
 #include "platform/input_script.h"
 #include "platform/quiet_stderr.h"
@@ -65,7 +66,9 @@ struct SdlPlatform::Impl {
   bool closing = false;
   bool focused = true;
   uint64_t lastTimerTick = 0;
-  std::ofstream record;
+  // Passes a key change or the close to the recording, with the game's moment.
+  std::function<void(InputEvent::Kind, Key)> note;
+  EventLog log;              // with --log: what the game did, on the window's clock
   std::string caption;       // the game's caption
   uint64_t noticeUntil = 0;  // while the caption names a screenshot instead
 
@@ -85,7 +88,7 @@ struct SdlPlatform::Impl {
       if (input->Handle(e)) continue;
       switch (e.type) {
         case SDL_QUIT:
-          Close(e.quit.timestamp);
+          Close();
           break;
         case SDL_WINDOWEVENT:
           WindowEvent(e.window);
@@ -101,7 +104,7 @@ struct SdlPlatform::Impl {
   }
 
   void WindowEvent(const SDL_WindowEvent& w) {
-    if (w.event == SDL_WINDOWEVENT_CLOSE) Close(w.timestamp);
+    if (w.event == SDL_WINDOWEVENT_CLOSE) Close();
     if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED || w.event == SDL_WINDOWEVENT_EXPOSED) {
       screen->Redraw();
     }
@@ -149,7 +152,7 @@ struct SdlPlatform::Impl {
     noticeUntil = SDL_GetTicks64() + kNoticeMs;
   }
 
-  void KeyChanged(Key key, bool down, uint32_t ms) {
+  void KeyChanged(Key key, bool down) {
     const int i = static_cast<int>(key);
     held[i] = down;
     if (down) {
@@ -157,13 +160,13 @@ struct SdlPlatform::Impl {
     } else {
       releases.push_back(VirtualKeyCode(key));
     }
-    Record({ms, down ? InputEvent::Kind::Down : InputEvent::Kind::Up, key});
+    note(down ? InputEvent::Kind::Down : InputEvent::Kind::Up, key);
   }
 
-  void Close(uint32_t ms) {
+  void Close() {
     if (closing) return;
     closing = true;
-    Record({ms, InputEvent::Kind::Quit, Key::Escape});
+    note(InputEvent::Kind::Quit, Key::Escape);
   }
 
   // Until a key, a mouse button or a controller button is pressed, or the window is closed.
@@ -196,10 +199,6 @@ struct SdlPlatform::Impl {
       }
     }
   }
-
-  void Record(const InputEvent& event) {
-    if (record.is_open()) record << FormatInputEvent(event) << std::endl;
-  }
 };
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
@@ -225,24 +224,23 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(const SdlOptions& options, std:
   Impl& s = *p->impl_;
   s.options = options;
   Impl* impl = &s;
-  s.input = std::make_unique<SdlInput>(options.bindings, [impl](Key key, bool down, uint32_t ms) {
-    impl->KeyChanged(key, down, ms);
-  });
+  SdlPlatform* platform = p.get();
+  s.note = [platform](InputEvent::Kind kind, Key key) { platform->NoteInput(kind, key); };
+  s.input = std::make_unique<SdlInput>(options.bindings,
+                                       [impl](Key key, bool down) { impl->KeyChanged(key, down); });
   s.screen = SdlScreen::Open(options.scale, options.window, options.paint, error);
   if (!s.screen) {
     *error += "; run with --headless to play without a window";
     return nullptr;
   }
+  // Read while the game runs (tests follow the session by it), so every line is written at once.
+  if (!options.logPath.empty() && !s.log.Open(options.logPath, /*lineByLine=*/true)) {
+    *error = "cannot write the log " + options.logPath.string();
+    return nullptr;
+  }
   // The game reads keys, not text: an input method (common with Japanese desktops) must not
   // take the letter keys.
   SDL_StopTextInput();
-  if (!options.recordPath.empty()) {
-    s.record.open(options.recordPath, std::ios::trunc);
-    if (!s.record) {
-      *error = "cannot write the key record " + options.recordPath.string();
-      return nullptr;
-    }
-  }
   s.audio = std::make_unique<SdlAudio>(options.soundFont);
   s.ApplyVolumes();
   s.lastTimerTick = SDL_GetTicks64();
@@ -278,6 +276,7 @@ void SdlPlatform::Yield() {
     s.lastTimerTick = now - (now - s.lastTimerTick) % kMusicTimerMs;
     if (events_) events_->MusicTimer();
   }
+  CountMoment();
   if (s.closing) {
     if (events_) events_->Close();
     throw QuitRequested{};
@@ -289,12 +288,14 @@ KeyState SdlPlatform::QueryKey(Key key) {
   const int i = static_cast<int>(key);
   const KeyState state{impl_->held[i], impl_->pressed[i]};
   impl_->pressed[i] = false;
+  CountMoment();
   return state;
 }
 
 void SdlPlatform::Present(const Surface& crt) { impl_->screen->Show(crt); }
 
 void SdlPlatform::SetCaption(std::string_view utf8) {
+  impl_->log.Effect(SDL_GetTicks64(), "caption", utf8);
   impl_->caption = utf8;
   if (!impl_->noticeUntil) impl_->screen->SetTitle(utf8);
 }
@@ -304,13 +305,26 @@ int SdlPlatform::OpenControllers() const { return impl_->input->OpenControllers(
 WindowPlace SdlPlatform::Window() const { return impl_->screen->Place(); }
 
 std::string SdlPlatform::SendMusicCommand(std::string_view command) {
+  impl_->log.Effect(SDL_GetTicks64(), "music", command);
   return impl_->audio->SendMusicCommand(command);
 }
 
-void SdlPlatform::PlaySound(const std::filesystem::path& wav) { impl_->audio->PlaySound(wav); }
+void SdlPlatform::PlaySound(const std::filesystem::path& wav) {
+  impl_->log.Effect(SDL_GetTicks64(), "sound", wav.filename().string());
+  impl_->audio->PlaySound(wav);
+}
+
+void SdlPlatform::NoteFileWritten(const std::filesystem::path& path) {
+  impl_->log.Effect(SDL_GetTicks64(), "file", path.string());
+}
+
+void SdlPlatform::NoteFrame(const FrameRecord& record) {
+  impl_->log.Frame(SDL_GetTicks64(), record);
+}
 
 void SdlPlatform::ShowError(std::string_view message) {
   std::cerr << "korvela: " << message << "\n";
+  impl_->log.Effect(SDL_GetTicks64(), "error", message);
   std::string error;
   const auto font = Font::Open(14, true, &error);
   if (!font) {

@@ -19,7 +19,7 @@ struct SdlOptions {
   int scale = 2;                               // window size as a multiple of 480 x 384
   WindowPlace window;                          // where the window was left last time
   std::filesystem::path soundFont;             // empty: search the usual SoundFont folders
-  std::filesystem::path recordPath;            // empty: no recording of key presses
+  std::filesystem::path logPath;               // empty: no log of what the game did
   std::filesystem::path screenshotDir;         // where F12 writes its PNGs
   bool scaledScreenshots = false;              // as the window shows the picture, not 480 x 384
   int musicVolume = 100, effectsVolume = 100;  // 0..100
@@ -44,6 +44,8 @@ class SdlPlatform : public Platform {
   std::string SendMusicCommand(std::string_view command) override;
   void PlaySound(const std::filesystem::path& wav) override;
   void ShowError(std::string_view message) override;
+  void NoteFileWritten(const std::filesystem::path& path) override;
+  void NoteFrame(const FrameRecord& record) override;
   // How many game controllers are open now (they come and go with hot-plugging).
   int OpenControllers() const;
   // The window's size, place and fullscreen now, to open it the same way next time.

@@ -59,23 +59,26 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
   CommandLine cl;
   CLI::App app("KORVELA: a small action role-playing game.", "korvela");
   app.set_version_flag("--version", std::string("korvela ") + KORVELA_VERSION);
-  app.add_option("--record", cl.recordPath, "write the keys pressed as a replayable script")
+  app.add_option("--record", cl.recordPath,
+                 "record the keys, the seed and the starting save for an exact replay")
       ->type_name("FILE");
   app.add_option("--data", cl.dataDir, "read DATA/ and Sound/ from this folder")->type_name("DIR");
   app.add_option("--settings", cl.settingsPath, "read this settings file instead of the usual")
       ->type_name("FILE");
   app.add_option("--seed", cl.seed, "seed of the random numbers (the same seed, the same game)")
       ->type_name("N");
+  app.add_option("--log", cl.logPath, "write one JSON object per line for every effect")
+      ->type_name("FILE");
   app.add_flag("--headless", cl.headless, "run without a window on a virtual clock");
   auto* headless = app.add_option_group("Headless", "only with --headless");
-  headless->add_option("--input", cl.inputScript, "input script: <ms> down|up <Key> per line")
+  headless
+      ->add_option("--input", cl.inputScript,
+                   "an input script (<ms> down|up <Key> per line) or a --record file")
       ->type_name("FILE");
   headless->add_option("--until", cl.untilMs, "stop at this virtual time")->type_name("MS");
   std::vector<std::string> shots;
   headless->add_option("--shot", shots, "write the play screen as a PNG at a time")
       ->type_name("MS:FILE.png");
-  headless->add_option("--log", cl.logPath, "write one JSON object per line for every effect")
-      ->type_name("FILE");
   AddSettingOptions(app, &cl);
 
   // CLI11 reads the arguments from last to first.
@@ -105,10 +108,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       return std::nullopt;
     }
   }
-  const bool headlessOnly =
-      !cl.inputScript.empty() || cl.untilMs || !cl.shots.empty() || !cl.logPath.empty();
+  const bool headlessOnly = !cl.inputScript.empty() || cl.untilMs || !cl.shots.empty();
   if (headlessOnly && !cl.headless) {
-    *error = "--input, --until, --shot and --log need --headless";
+    *error = "--input, --until and --shot need --headless";
     return std::nullopt;
   }
   return cl;

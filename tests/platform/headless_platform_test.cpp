@@ -95,6 +95,62 @@ TEST(HeadlessPlatform, QuitAndEndTimeCloseTheWindowAtTheNextYield) {
   EXPECT_THROW(q.Yield(), QuitRequested);
 }
 
+// A stand-in for the game's polling: what it sees of Right and Space at each query, and the
+// releases its yields deliver (the music timer follows the clock, not the keys), until the
+// window closes. `pace` is how long it sleeps per turn.
+std::string PlayAlong(HeadlessPlatform& p, uint32_t pace) {
+  RecordingEvents events;
+  p.SetEventHandler(&events);
+  std::string seen;
+  try {
+    for (int turn = 0; turn < 1000; ++turn) {
+      for (Key k : {Key::Right, Key::Space}) {
+        const KeyState s = p.QueryKey(k);
+        seen += std::to_string(s.held) + std::to_string(s.pressedSinceLastQuery);
+      }
+      p.Yield();
+      for (const std::string& e : events.seen) seen += e == "timer" ? "" : e + ",";
+      events.seen.clear();
+      seen += " ";
+      p.Sleep(pace);
+    }
+  } catch (const QuitRequested&) {
+    seen += "quit";
+  }
+  return seen;
+}
+
+TEST(HeadlessPlatform, RecordingsByMomentReplayTheSameAnswersAtAnyPace) {
+  const auto dir = FreshTempDir("moments");
+  std::string error;
+  HeadlessOptions timed;
+  timed.input = *ParseInputScript("100 down Right\n120 up Right\n300 down Space\n", &error);
+  timed.untilMs = 500;
+  HeadlessPlatform recorder(std::move(timed));
+  recorder.RecordInput(
+      InputRecorder::Open(dir / "keys.txt", FormatRecordingHeader(3, std::nullopt), &error));
+  const std::string original = PlayAlong(recorder, 70);
+  EXPECT_NE(original.find("01"), std::string::npos) << "the tap inside a sleep: " << original;
+
+  std::ifstream in(dir / "keys.txt");
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto script = ParseInputFile(text, &error);
+  ASSERT_TRUE(script && script->byMoment) << error << text;
+  // Three moments a turn: the tap between the turns at 70 and 140 ms reaches the third turn's
+  // first query (6), Space at 300 ms the sixth turn's (15), the end time at 500 ms the ninth's.
+  std::string lines;
+  for (const auto& e : script->events) lines += FormatInputEvent(e, true) + "\n";
+  EXPECT_EQ(lines, "6 down Right\n6 up Right\n15 down Space\n24 quit\n");
+  for (const uint32_t pace : {70u, 1u, 900u}) {
+    HeadlessOptions options;
+    options.input = script->events;
+    options.inputByMoment = true;
+    HeadlessPlatform replay(std::move(options));
+    EXPECT_EQ(PlayAlong(replay, pace), original) << "sleeping " << pace << " ms a turn";
+  }
+  std::filesystem::remove_all(dir);
+}
+
 TEST(HeadlessPlatform, SimulatedMusicDeviceEndsTracksAndForgetsClosedOnes) {
   const auto dir = FreshTempDir("music");
   WriteFile(dir / "two.mid", TinyMidi(4));  // 2 seconds

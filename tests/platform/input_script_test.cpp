@@ -22,9 +22,31 @@ TEST(InputScript, ParsesEventsInTimeOrderAndRoundTrips) {
   EXPECT_EQ(text, "0 down Right\n200 up Right\n500 down Space\n900 quit\n");
 }
 
+TEST(InputScript, RecordingsKeepTheirMomentsSeedAndSaveAndRoundTrip) {
+  std::string error;
+  const std::string text = FormatRecordingHeader(4000000000u, std::vector<uint8_t>{0, 0xAB, 7}) +
+                           "9 up Right\n2 down Right\n9 quit\n";
+  const auto script = ParseInputFile(text, &error);
+  ASSERT_TRUE(script) << error;
+  EXPECT_TRUE(script->byMoment);
+  EXPECT_EQ(script->seed, 4000000000u);
+  EXPECT_EQ(script->startSave, (std::vector<uint8_t>{0, 0xAB, 7}));
+  std::string lines;
+  for (const auto& e : script->events) lines += FormatInputEvent(e, true) + "\n";
+  EXPECT_EQ(lines, "2 down Right\n9 up Right\n9 quit\n");
+  EXPECT_FALSE(ParseInputScript(text, &error)) << "a recording is not a timed script";
+
+  const auto none = ParseInputFile(FormatRecordingHeader(1, std::vector<uint8_t>{}), &error);
+  ASSERT_TRUE(none) << error;
+  EXPECT_EQ(none->startSave, std::vector<uint8_t>{}) << "a run that started without a save";
+  EXPECT_FALSE(ParseInputFile("format times\n5 down Up\n", &error)->byMoment);
+}
+
 TEST(InputScript, RejectsBadLinesNamingTheLine) {
-  for (const char* bad : {"10 down Enter", "x down Up", "10 press Up", "10 down Up now",
-                          "-5 down Up", "10 quit Up"}) {
+  for (const char* bad :
+       {"10 down Enter", "x down Up", "10 press Up", "10 down Up now", "-5 down Up", "10 quit Up",
+        "format moments", "format sideways", "seed x", "seed 1 2", "seed 99999999999", "save",
+        "save 0", "save 0g", "save none 1", "save 00 00"}) {
     std::string error;
     EXPECT_FALSE(ParseInputScript(std::string("0 down Up\n") + bad, &error)) << bad;
     EXPECT_NE(error.find("line 2"), std::string::npos) << error;
