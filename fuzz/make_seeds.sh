@@ -47,6 +47,9 @@ for script in tests/e2e/*.sh; do
   awk '/<<.SCRIPT.$/ {on = 1; n++; next} /^SCRIPT$/ {on = 0} on {print > (out "-" n)}' \
     out="$out/input_script/$(basename "$script" .sh)" "$script"
 done
+# ... and a recording as --record writes it, in the moment form.
+printf 'format moments\nseed 4242\nsave %s\n4 down C\n4 up C\n401 down Up\n655 up Up\n9540 quit\n' \
+  "$(printf '%0132d' 0)" >"$out/input_script/recording-1"
 
 # Saves: 66-byte records, little-endian, field by field, written here in hex.
 save() { printf "$(tr -d ' \n' <<<"$2" | sed 's/\(..\)/\\x\1/g')" >"$out/save/$1"; }

@@ -1,5 +1,6 @@
 #include "shell/recording.h"
 
+#include <algorithm>
 #include <random>
 #include <system_error>
 

@@ -121,15 +121,7 @@ done
 
 # Closing: the desktop's request to end (SDL hands it to the game as a close) ends the
 # program at its next frame, with status 0.
-kill -TERM "$game"
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the game did not end within 5 seconds of the close"
-set +e
-wait "$game"
-status=$?
-set -e
-game=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+close_game 5
 
 # The record: the seed and the save the game started from, C, one press and one release of
 # Right (key repeat is not a press), then Escape, then the close, each at the game's moment.

@@ -87,14 +87,7 @@ press c '"frame"'
 frames_more 5
 hold Left 7
 frames_more 3
-kill -TERM "$game"
-for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-set +e
-wait "$game"
-status=$?
-set -e
-game=""
-[ "$status" -eq 0 ] || fail "the window ended with status $status"
+close_game 20
 echo "window: $(count_of '"frame"') frames, $(grep -c ' down ' "$work/keys.txt") key presses"
 
 # The replay, from a copy of the folder as it was before the session.

@@ -24,6 +24,10 @@ constexpr uint8_t kInnBed = 48;
 constexpr uint8_t kSavePoint = 49;
 constexpr uint8_t kTownGate = 39;
 constexpr uint8_t kTownEntrance = 38;
+// The secret passage's cell on the field, its boss's line and the way out beyond it.
+constexpr uint8_t kSecretPassage = 58;
+constexpr uint8_t kSecretBoss = 182;
+constexpr uint8_t kSecretEast = 60;
 // The gate home, where the ending starts; it opens where the master falls, whose line she
 // crosses first.
 constexpr uint8_t kGate = 185;
@@ -35,7 +39,7 @@ constexpr uint8_t kRuinsExit = 37;
 // the second shot after the ruins' boss, the fortune teller more MP after the cave's.
 constexpr std::pair<uint8_t, int> kPeople[] = {{105, 0}, {106, 1}};
 // The legs that start in the home land, a short walk from the inn.
-constexpr size_t kLastHomeLeg = 5;
+constexpr size_t kLastHomeLeg = 7;
 
 struct Facing {
   int dx, dy;
@@ -66,6 +70,9 @@ std::vector<Leg> Route() {
       {"through the cave", "02", {35}, "01"},
       {"into the cave passage", "01", {32}, "02", 10},
       {"through the cave passage", "02", {33}, "01"},
+      // The secret passage opens one step in five from level 10.
+      {"into the secret passage", "01", {kSecretPassage}, "02", 10},
+      {"through the secret passage", "02", {kSecretBoss, kSecretEast}, "01"},
       {"into the mountain passage", "01", {43}, "02", 9},
       {"through the mountain passage", "02", {44}, "01"},
       {"beyond the mountains", "01", {40}, "02", 10},
@@ -193,6 +200,11 @@ std::vector<uint8_t> RoutePlayer::TopDownGoal(const korvela::Game& g,
   const int need = std::max(leg.minLevel, needAfterDeath_[leg_]);
   grinding_ = f.level < need && leg.map == "01" && Reachable(g, kRuins);
   if (grinding_) return {kRuins};
+  // A goal gone from the map (the secret passage's cell, used up by a step that did not open
+  // it) is back once the field is loaded again, as it is on the way out of town.
+  const bool goalThere = std::any_of(leg.goal.begin(), leg.goal.end(),
+                                     [&](uint8_t code) { return Reachable(g, code); });
+  if (!goalThere && Reachable(g, kTownEntrance)) return {kTownEntrance};
   return leg.goal;
 }
 

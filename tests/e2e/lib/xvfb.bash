@@ -18,6 +18,18 @@ window_test_cleanup() {
   rm -rf "$window_dir"
 }
 
+# close_game SECONDS: asks the game ($game) to close as the desktop does and fails unless it
+# ends within that time with status 0.
+close_game() {
+  kill -TERM "$game"
+  for _ in $(seq $(($1 * 10))); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game" 2>/dev/null && fail "the game did not end within $1 seconds of the close"
+  local status=0
+  wait "$game" || status=$?
+  game=""
+  [ "$status" -eq 0 ] || fail "the game ended with status $status"
+}
+
 # start_xvfb DIR: starts Xvfb (1280 x 1024, white background, its screen readable as the XWD
 # file DIR/Xvfb_screen0), sets DISPLAY, and sets xvfb to the server's process id for the cleanup.
 start_xvfb() {
