@@ -11,6 +11,8 @@
 #include <functional>
 #include <sstream>
 
+#include "platform/regular_file.h"
+
 namespace korvela {
 
 namespace {
@@ -152,8 +154,11 @@ const Row* FindRow(const std::string& section, const std::string& key) {
 // inih reads the text line by line through this reader, which counts the lines so that a
 // problem can be named with its line number. inih's line buffer holds kLongestLine characters
 // and the newline; a longer line would reach it in pieces, each read as a line of its own (the
-// tail of a long folder name taken as a setting), so such a line is named and skipped whole.
+// end of a long comment taken as a setting), so such a line is skipped whole, and named unless
+// it is a comment.
 constexpr size_t kLongestLine = INI_MAX_LINE - 2;
+// A settings file is a few KiB; anything far larger is something else.
+constexpr size_t kLargestFile = 1 << 20;
 
 struct ParseState {
   std::string_view rest;
@@ -169,8 +174,12 @@ char* ReadLine(char* buffer, int size, void* stream) {
   n = n == std::string_view::npos ? st->rest.size() : n + 1;
   ++st->line;
   if (n > static_cast<size_t>(size - 1)) {
-    st->problems->push_back("line " + std::to_string(st->line) + ": longer than " +
-                            std::to_string(size - 2) + " characters; skipped");
+    const size_t text = st->rest.find_first_not_of(" \t");
+    const bool comment = text < n && (st->rest[text] == ';' || st->rest[text] == '#');
+    if (!comment) {
+      st->problems->push_back("line " + std::to_string(st->line) + ": longer than " +
+                              std::to_string(size - 2) + " characters; skipped");
+    }
     st->rest.remove_prefix(n);
     std::strcpy(buffer, "\n");
     return buffer;
@@ -294,27 +303,20 @@ std::filesystem::path DefaultSettingsPath() {
 }
 
 Settings LoadSettings(const std::filesystem::path& path, std::vector<std::string>* problems) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
+  const platform::FileBytes file = platform::ReadRegularFile(path, kLargestFile + 1);
+  if (file.problem == platform::FileBytes::Problem::Missing) {
     Settings defaults;
     std::string why;
     if (!SaveSettings(path, defaults, &why)) problems->push_back(why);
     return defaults;
   }
-  if (!std::filesystem::is_regular_file(path, ec) ||
-      std::filesystem::file_size(path, ec) > 1 << 20) {
-    problems->push_back(path.string() + " is not a settings file; using the defaults");
-    return Settings{};
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (!in) {
-    problems->push_back("cannot read " + path.string() + "; using the defaults");
+  if (!file.Ok() || file.bytes.size() > kLargestFile) {
+    problems->push_back(path.string() + " is not a settings file (" +
+                        (file.Ok() ? "larger than 1 MiB" : file.why) + "); using the defaults");
     return Settings{};
   }
   std::vector<std::string> found;
-  Settings s = ParseSettings(text.str(), &found);
+  Settings s = ParseSettings(file.bytes, &found);
   for (const std::string& p : found) problems->push_back(path.string() + " " + p);
   return s;
 }
@@ -367,17 +369,15 @@ std::string WithValues(std::string_view text, const Settings& s,
 
 bool RememberSettings(const std::filesystem::path& path, const Settings& s,
                       const std::vector<SettingValue>& which, std::string* why) {
-  std::error_code ec;
   std::string text = FormatSettings(Settings{});
-  if (std::filesystem::exists(path, ec)) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream read;
-    read << in.rdbuf();
-    if (!in || !std::filesystem::is_regular_file(path, ec)) {
-      *why = "cannot read the settings file " + path.string();
+  const platform::FileBytes file = platform::ReadRegularFile(path, kLargestFile + 1);
+  if (file.problem != platform::FileBytes::Problem::Missing) {
+    if (!file.Ok() || file.bytes.size() > kLargestFile) {
+      *why = "cannot read the settings file " + path.string() + " (" +
+             (file.Ok() ? "larger than 1 MiB" : file.why) + ")";
       return false;
     }
-    text = read.str();
+    text = file.bytes;
   }
   return WriteSettingsText(path, WithValues(text, s, which), why);
 }

@@ -1,6 +1,7 @@
 #include "shell/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -53,20 +54,21 @@ TEST(Settings, BrokenLinesAreNamedAndKeepTheirDefaults) {
   EXPECT_EQ(problems[3].rfind("line 4: not a setting", 0), 0u) << problems[3];
 }
 
-// A line longer than the reader's buffer is named and skipped whole: its tail is never read as
-// a setting of its own. A value the file could not hold back is refused, so what the game writes
-// reads as what it was given.
+// A line longer than the reader's buffer is skipped whole: its tail is never read as a line of
+// its own (here a long comment whose last characters look like a setting), and a long setting is
+// named. A value the file could not hold back is refused, so what the game writes reads as what
+// it was given.
 TEST(Settings, OverlongLinesAndValuesAreRefusedWhole) {
-  const std::string tail = "scale=4";
-  const std::string text =
-      "[folders]\nsave_dir=/" + std::string(200, 'a') + tail + "\n[window]\nfullscreen = true\n";
+  const std::string reachesTheBuffersEnd = std::string(199, ';');
+  const std::string text = "[window]\n" + reachesTheBuffersEnd + "scale=4\nfullscreen = true\n" +
+                           "[folders]\nsave_dir=/" + std::string(200, 'a') + "\n";
   std::vector<std::string> problems;
   Settings s = ParseSettings(text, &problems);
   EXPECT_EQ(s.scale, 2);
-  EXPECT_EQ(s.saveDir, "");
   EXPECT_TRUE(s.fullscreen);
+  EXPECT_EQ(s.saveDir, "");
   ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0], "line 2: longer than 198 characters; skipped");
+  EXPECT_EQ(problems[0], "line 5: longer than 198 characters; skipped");
 
   // A value that fits its line when read but not once written with spaces and quotes.
   const std::string longest = std::string(189, 'b');
@@ -97,10 +99,22 @@ TEST(Settings, TheFileIsCreatedThenRead) {
   EXPECT_EQ(LoadSettings(path, &problems).scale, 4);
   EXPECT_TRUE(problems.empty());
 
+  // Neither reading at start nor remembering the window at exit may hang on a FIFO or take a
+  // folder for the file; both are left as they are.
   const auto folder = dir.Path() / "folder.ini";
   std::filesystem::create_directory(folder);
-  EXPECT_EQ(LoadSettings(folder, &problems).scale, 2);
-  EXPECT_EQ(problems.size(), 1u);
+  const auto fifo = dir.Path() / "fifo.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& odd : {folder, fifo}) {
+    problems.clear();
+    EXPECT_EQ(LoadSettings(odd, &problems).scale, 2);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("is not a settings file"), std::string::npos) << problems[0];
+    std::string why;
+    EXPECT_FALSE(RememberSettings(odd, Settings{}, {{"window", "scale", "3"}}, &why));
+    EXPECT_NE(why.find("cannot read the settings file"), std::string::npos) << why;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 // Remembering the window rewrites only its own lines: the player's comments, other settings and
