@@ -369,16 +369,15 @@ std::string WithValues(std::string_view text, const Settings& s,
 
 bool RememberSettings(const std::filesystem::path& path, const Settings& s,
                       const std::vector<SettingValue>& which, std::string* why) {
-  // Only a regular file is rewritten (a FIFO in its place must not hang the exit), and one too
-  // large to be a settings file is left alone, as reading it was.
-  const platform::FileBytes file = platform::ReadRegularFile(path, kLargestFile + 1);
   std::string text = FormatSettings(Settings{});
-  if (file.Ok() && file.bytes.size() <= kLargestFile) {
+  const platform::FileBytes file = platform::ReadRegularFile(path, kLargestFile + 1);
+  if (file.problem != platform::FileBytes::Problem::Missing) {
+    if (!file.Ok() || file.bytes.size() > kLargestFile) {
+      *why = "cannot read the settings file " + path.string() + " (" +
+             (file.Ok() ? "larger than 1 MiB" : file.why) + ")";
+      return false;
+    }
     text = file.bytes;
-  } else if (file.problem != platform::FileBytes::Problem::Missing) {
-    *why = "the window's size is not remembered: " + path.string() + " " +
-           (file.Ok() ? "is too large" : file.why);
-    return false;
   }
   return WriteSettingsText(path, WithValues(text, s, which), why);
 }

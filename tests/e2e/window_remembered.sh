@@ -51,11 +51,4 @@ grep -q '^; my own note$' "$settings" && grep -q '^music_volume = 40$' "$setting
 run_window --scale 1 --no-fullscreen
 [ "$(window_lines)" = "width = 480 height = 384 x = 0 y = 84 display = 0 fullscreen = false " ] ||
   fail "after --scale 1: $(window_lines)"
-
-# A FIFO where the file should be: the window neither reads nor rewrites it, and does not hang.
-rm "$settings"
-mkfifo "$settings"
-run_window
-[ -p "$settings" ] || fail "the FIFO was replaced"
-grep -q "not remembered" "$work/stderr.txt" || fail "the unremembered window was not reported"
 echo "window remembered: ok"
