@@ -62,7 +62,8 @@ class Platform {
   // Starts a WAV sound effect and returns at once; a new one replaces the one playing.
   virtual void PlaySound(const std::filesystem::path& wav) = 0;
 
-  // A fatal message for the player (a message box in the window, and stderr).
+  // A fatal message for the player: stderr, and in the window a page that waits until the
+  // player dismisses it.
   virtual void ShowError(std::string_view message) = 0;
   // Notes for the headless log; the real window ignores them.
   virtual void NoteFileWritten(const std::filesystem::path& /*path*/) {}

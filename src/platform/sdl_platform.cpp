@@ -11,7 +11,9 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/error_page.h"
 #include "platform/event_log.h"
+#include "platform/font.h"
 #include "platform/input_script.h"
 #include "platform/quiet_stderr.h"
 #include "platform/screenshot.h"
@@ -166,6 +168,37 @@ struct SdlPlatform::Impl {
     closing = true;
     note(InputEvent::Kind::Quit, Key::Escape);
   }
+
+  // Until a key, a mouse button or a controller button is pressed, or the window is closed.
+  // What was pressed before the error page showed does not count.
+  void WaitForDismissal() {
+    if (closing) return;
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
+    SDL_FlushEvents(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP);
+    SDL_Event e;
+    for (;;) {
+      if (!SDL_WaitEvent(&e)) return;
+      switch (e.type) {
+        case SDL_KEYDOWN:
+          if (!e.key.repeat) return;
+          break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_QUIT:
+          return;
+        case SDL_WINDOWEVENT:
+          if (e.window.event == SDL_WINDOWEVENT_CLOSE) return;
+          if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+              e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            screen->Redraw();
+          }
+          break;
+        default:
+          break;
+      }
+    }
+  }
 };
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
@@ -292,7 +325,16 @@ void SdlPlatform::NoteFrame(const FrameRecord& record) {
 void SdlPlatform::ShowError(std::string_view message) {
   std::cerr << "korvela: " << message << "\n";
   impl_->log.Effect(SDL_GetTicks64(), "error", message);
-  impl_->screen->ShowMessage(message);
+  std::string error;
+  const auto font = Font::Open(14, true, &error);
+  if (!font) {
+    // Without the game's face the desktop's box is all there is.
+    std::cerr << "korvela: " << error << "\n";
+    impl_->screen->ShowMessage(message);
+    return;
+  }
+  impl_->screen->Show(ErrorPage(message, *font));
+  impl_->WaitForDismissal();
 }
 
 }  // namespace platform

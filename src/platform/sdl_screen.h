@@ -45,7 +45,8 @@ class SdlScreen {
   // The picture last shown, and the whole multiple the window shows it at now.
   const Surface& Frame() const { return frame_; }
   int Scale() const;
-  // A modal error box over the window (out of fullscreen first, so that it can be seen).
+  // The desktop's modal error box over the window (out of fullscreen first, so that it can
+  // be seen), for when the game's own face cannot be opened.
   void ShowMessage(std::string_view utf8);
 
  private:

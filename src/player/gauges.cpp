@@ -10,8 +10,11 @@ constexpr int kFullBar = 201;
 
 void DrawBar(Game& g, int y, float value, float maximum) {
   if (!(maximum > 0)) return;  // no maximum, no bar (and no division by zero)
-  const int width = Int(value * static_cast<float>(kFullBar) / maximum);
-  if (width <= 0) return;
+  const float share = value * static_cast<float>(kFullBar) / maximum;
+  if (!(share >= 1)) return;  // less than a pixel (or not a number): nothing to draw
+  // Never past the frame: a value over its maximum, or a tiny maximum from a hand-edited save
+  // (which makes the share infinite), draws a full bar.
+  const int width = share < kFullBar ? Int(share) : kFullBar;
   g.Crt.BitBlt(260, y, width, 9, g.sonota, 0, 128, platform::RasterOp::SrcCopy);
 }
 

@@ -49,6 +49,15 @@ TEST(Gauges, BarsScaleTo201PixelsAndEmptyBarsDrawNothing) {
     EXPECT_EQ(BarWidth(t.g.Crt, 15), 0) << hp;
     EXPECT_EQ(t.g.Crt.At(259, 2), platform::kBlack);
   }
+
+  // More than the maximum, even over a maximum so small that the share is infinite: a full bar.
+  for (float maxMp : {10.0f, 1e-41f}) {
+    t.g.Crt.Clear();
+    t.g.Player.PlayerMp = 229;
+    t.g.Player.PlayerMaxMp = maxMp;
+    DrawGauges(t.g);
+    EXPECT_EQ(BarWidth(t.g.Crt, 15), 201) << maxMp;
+  }
 }
 
 // A heroine sheet whose 20 cells are solid blocks of colours 1..20, masked fully.
