@@ -18,7 +18,7 @@ class FlyerFighter {
   KeySet Decide(const korvela::Game& g);
 
  private:
-  int hopAge_ = -1;  // frames since she jumped to cast, or -1
+  int hopAge_ = -1;  // 0 on the frame after she jumped to cast, else -1
 };
 
 }  // namespace autoplay
