@@ -25,6 +25,10 @@ constexpr float kFireNear = 272, kFireFar = 300;
 // Shots fly to the screen's right edge: a boss whose left edge is nearer is hit.
 constexpr float kShotReach = 520;
 constexpr size_t kLookAhead = 16;
+// Standing this long with the boss still beyond the screen's right edge, she is held by a step.
+constexpr int kStuckFrames = 50;
+constexpr float kOffScreen = 480;
+constexpr int kClimbFrames = 10;
 
 float Progress(const Body& from, const Body& to) {
   return static_cast<float>((to.originX - from.originX) * korvela::kTileSize + to.scrollX -
@@ -118,6 +122,20 @@ KeySet BossFighter::Decide(const Game& g, const korvela::EnemyRecord& boss) {
     }
   }
 
+  // Against a step between her and a boss not yet on the screen every move looks alike on its
+  // first frame, so she would stand there for good: after a while she jumps it, holding the
+  // jump for a full rise.
+  const std::array<int, 4> at{now.originX, now.scrollX, now.row, now.lift};
+  stillFrames_ = at == lastAt_ ? stillFrames_ + 1 : 0;
+  lastAt_ = at;
+  if (!runner && boss.Kind != 2 && stillFrames_ >= kStuckFrames && boss.X >= kOffScreen) {
+    climbFrames_ = kClimbFrames;
+    climbDir_ = boss.X > want ? 1 : -1;
+  }
+  if (climbFrames_ > 0) {
+    --climbFrames_;
+    best = {climbDir_, true};
+  }
   KeySet keys;
   if (best.dir > 0) keys.set(static_cast<int>(Key::Right));
   if (best.dir < 0) keys.set(static_cast<int>(Key::Left));

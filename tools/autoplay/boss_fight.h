@@ -3,6 +3,7 @@
 // its body does not (or, against a runner, where she stands, jumping it), dodges its bullets,
 // and casts the fire pillar on the walker when she has the fire and the MP for it.
 
+#include <array>
 #include <optional>
 
 #include "bot_platform.h"
@@ -20,7 +21,11 @@ class BossFighter {
   KeySet Decide(const korvela::Game& g, const korvela::EnemyRecord& boss);
 
  private:
-  bool castHeld_ = false;  // C was held last frame: let go so the next press counts
+  bool castHeld_ = false;        // C was held last frame: let go so the next press counts
+  std::array<int, 4> lastAt_{};  // her view origin, its offset, row and lift last frame
+  int stillFrames_ = 0;          // frames her body has not moved
+  int climbFrames_ = 0;          // frames left of a jump over a step in her way
+  int climbDir_ = 1;
 };
 
 }  // namespace autoplay
