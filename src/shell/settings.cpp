@@ -263,6 +263,15 @@ bool ApplySetting(Settings* s, const SettingValue& v, std::string* why) {
            std::to_string(kLongestLine) + " characters)";
     return false;
   }
+  // The reader takes a ';' after a blank as the start of a comment, and the file puts a blank
+  // after the '=', so such a value would come back cut short.
+  const std::string written = " " + row->get(changed);
+  for (size_t i = 1; i < written.size(); ++i) {
+    if (written[i] == ';' && std::isspace(static_cast<unsigned char>(written[i - 1]))) {
+      *why = v.key + " = " + v.value + ": a ';' after a blank would start a comment in the file";
+      return false;
+    }
+  }
   *s = std::move(changed);
   return true;
 }

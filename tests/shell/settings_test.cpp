@@ -80,6 +80,14 @@ TEST(Settings, OverlongLinesAndValuesAreRefusedWhole) {
   problems.clear();
   EXPECT_EQ(ParseSettings(FormatSettings(s), &problems).saveDir, longest.substr(0, 180));
   EXPECT_TRUE(problems.empty());
+
+  // A ';' after a blank starts a comment when the file is read again: the semicolon key alone
+  // would be written as "Down = ;" and come back empty. Behind a comma it is kept.
+  EXPECT_FALSE(ApplySetting(&s, {"keyboard", "Down", ";"}, &why));
+  EXPECT_FALSE(ApplySetting(&s, {"folders", "save_dir", "/a ;b"}, &why));
+  ASSERT_TRUE(ApplySetting(&s, {"keyboard", "Down", "Down,;"}, &why)) << why;
+  EXPECT_EQ(ParseSettings(FormatSettings(s), &problems).bindings.keyboard[1], "Down,;");
+  EXPECT_TRUE(problems.empty());
 }
 
 // The first run writes the defaults with comments; a later run reads what the player edited;
