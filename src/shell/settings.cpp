@@ -352,8 +352,10 @@ std::string WithValues(std::string_view text, const Settings& s,
     size_t sectionEnd = std::string::npos;  // after the section's last setting
     bool done = false;
     for (size_t i = 0; i < lines.size() && !done; ++i) {
+      // `t` looks into lines[i], so it is not read again once that line is replaced.
       const std::string_view t = Trimmed(lines[i]);
-      if (t.starts_with('[')) {
+      const bool header = t.starts_with('[');
+      if (header) {
         section = std::string(Trimmed(t.substr(1, t.find(']') - 1)));
       } else if (section == v.section && NameOf(t) == v.key) {
         lines[i] = line;
@@ -361,7 +363,7 @@ std::string WithValues(std::string_view text, const Settings& s,
       } else if (section == v.section && !NameOf(t).empty()) {
         sectionEnd = i + 1;
       }
-      if (section == v.section && t.starts_with('[')) sectionEnd = i + 1;
+      if (section == v.section && header) sectionEnd = i + 1;
     }
     if (done) continue;
     if (sectionEnd != std::string::npos) {
