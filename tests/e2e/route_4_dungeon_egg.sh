@@ -7,7 +7,6 @@
 set -euo pipefail
 bin=$1
 build=$2
-source "$(dirname "$0")/lib/session.bash"
 source "$(dirname "$0")/lib/route.bash"
 copy_game_data
 write_strong_save '\x00\x00\x02\x02\x00\x00\x00\x01\x01\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00'

@@ -8,7 +8,6 @@
 set -euo pipefail
 bin=$1
 build=$2
-source "$(dirname "$0")/lib/session.bash"
 source "$(dirname "$0")/lib/route.bash"
 copy_game_data
 start_on_code 52

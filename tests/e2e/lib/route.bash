@@ -1,5 +1,7 @@
 # Helpers for the route scripts: a strong saved game, the walk out of the town, and a stage run
-# to a boss line and through the fight. Source it after session.bash.
+# to a boss line and through the fight. Source it in place of session.bash, which it brings in.
+
+source "$(dirname "${BASH_SOURCE[0]}")/session.bash"
 
 # A saved game at level 3 strong enough that a script needs no dodging: STR (and HP) 500, DEX
 # and INT 250, MP 500, the plain shot on X. Arguments: the 21 story flags as \xNN escapes, and
